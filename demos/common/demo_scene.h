@@ -1,0 +1,22 @@
+// DemoScene: the scene frame the three demonstration programs share.
+#pragma once
+
+#include "engine.h"
+
+class DemoScene : public Engine {
+public:
+    static constexpr EngineStyle shellStyle = EngineStyle::Demo;
+
+    DemoScene() : Engine(shellStyle) {}
+
+    void renderFrame(HDC target, int elapsedTicks) override;
+    void buildScene() override;
+
+    void onKeyDown(WPARAM wParam, LPARAM lParam);
+    void onMouseMove(WPARAM wParam, LPARAM lParam);
+    void onLeftDown(WPARAM wParam, LPARAM lParam);
+    void onLeftUp(WPARAM wParam, LPARAM lParam);
+    void onRightDown(WPARAM wParam, LPARAM lParam);
+    void onRightUp(WPARAM wParam, LPARAM lParam);
+    void onWheel(WPARAM wParam, LPARAM lParam);
+};

@@ -1,0 +1,305 @@
+// Engine frame cycle: surfaces, timer ticks, render threads, painting, pausing and locking.
+#include "engine.h"
+
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+// The low 32 bits of a counter, read as a signed value (the status line shows them so).
+std::int32_t low32(std::uint64_t value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value & 0xFFFFFFFFu));
+}
+
+void restoreDefaultObjects(HDC dc) {
+    // Scene objects leave their pens and brushes selected; putting the stock ones back after
+    // every frame lets them delete those objects later (a selected object cannot be deleted).
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+}
+} // namespace
+
+Engine::Engine(EngineStyle style) : engineStyle(style) {}
+
+Engine::~Engine() {
+    // A synchronous kill: once it returns no timer callback runs or will run, so no frame can
+    // start while the surfaces are torn down.
+    if (timerId != 0) {
+        timeKillEvent(timerId);
+        timerId = 0;
+    }
+    active = false;
+    waitForFrame();
+    if (renderThread != nullptr) {
+        CloseHandle(renderThread);
+        renderThread = nullptr;
+    }
+    if (dcA != nullptr) {
+        DeleteDC(dcA);
+    }
+    if (bitmapA != nullptr) {
+        DeleteObject(bitmapA);
+    }
+    if (dcB != nullptr) {
+        DeleteDC(dcB);
+    }
+    if (bitmapB != nullptr) {
+        DeleteObject(bitmapB);
+    }
+}
+
+void Engine::renderFrame(HDC, int) {}
+
+void Engine::buildScene() {}
+
+void Engine::start(HWND targetWindow) {
+    attachWindow(targetWindow);
+    buildScene();
+    startTimer();
+}
+
+void Engine::createSurface(HDC screenDC, HDC& dc, HBITMAP& bitmap) const {
+    dc = CreateCompatibleDC(screenDC);
+    bitmap = CreateCompatibleBitmap(screenDC, viewRect.width, viewRect.height);
+    if (dc != nullptr && bitmap != nullptr) {
+        SelectObject(dc, bitmap);
+    }
+    if (dc != nullptr) {
+        SetROP2(dc, R2_COPYPEN);
+    }
+}
+
+void Engine::refreshRects() {
+    GetClientRect(window, &clientRect);
+    GetWindowRect(window, &windowRect);
+}
+
+void Engine::attachWindow(HWND targetWindow) {
+    window = targetWindow;
+    refreshRects();
+    viewRect.x = clientRect.left;
+    viewRect.y = clientRect.top;
+    viewRect.width = clientRect.right;
+    viewRect.height = clientRect.bottom;
+
+    windowDC = GetDC(window);
+    createSurface(windowDC, dcA, bitmapA);
+    createSurface(windowDC, dcB, bitmapB);
+    ReleaseDC(window, windowDC);
+    windowDC = nullptr;
+
+    front = dcA; // the first frame draws into B
+    frameJob.engine = this;
+}
+
+void Engine::startTimer() {
+    TIMECAPS caps{};
+    timeGetDevCaps(&caps, sizeof caps);
+    if (caps.wPeriodMin > framePeriodMs || caps.wPeriodMax < framePeriodMs) {
+        MessageBoxA(nullptr, "ваш компьютер не поддерижвает таймер нужной частоты", "Error", MB_OK);
+        SendMessageA(window, WM_CLOSE, 0, 0);
+    }
+    timerId = timeSetEvent(framePeriodMs, 0, timerProc, reinterpret_cast<DWORD_PTR>(this),
+                           TIME_PERIODIC | TIME_KILL_SYNCHRONOUS);
+    if (timerId == 0) {
+        MessageBoxA(nullptr, "таймер не создан", "Error", MB_OK);
+        SendMessageA(window, WM_CLOSE, 0, 0);
+    }
+}
+
+void CALLBACK Engine::timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
+    reinterpret_cast<Engine*>(user)->onTimerTick();
+}
+
+void Engine::onTimerTick() {
+    std::unique_lock<std::mutex> claim(claimLock);
+    if (!active) {
+        return;
+    }
+    tickCount += 1;
+    paintBalance += 1;
+    if (busyA || busyB) {
+        return; // counted: the tick is part of the next frame's elapsedTicks
+    }
+    std::atomic<bool>* flag = nullptr;
+    HDC target = nullptr;
+    const HDC shown = front;
+    if (shown == dcB) {
+        flag = &busyA;
+        target = dcA;
+    } else if (shown == dcA) {
+        flag = &busyB;
+        target = dcB;
+    } else {
+        return;
+    }
+    if (target == copySource) {
+        return; // the window is still copying this surface; the next tick will take it
+    }
+    *flag = true;
+    frameJob.busyFlag = flag;
+    frameJob.target = target;
+    const HANDLE previous = renderThread;
+    renderThread = CreateThread(nullptr, 0, renderThreadMain, &frameJob, 0, nullptr);
+    if (renderThread != nullptr) {
+        // Nobody waits on the previous frame's handle any more: waits take the latest one
+        // under this lock, and a new frame only starts while nobody waits.
+        if (previous != nullptr) {
+            CloseHandle(previous);
+        }
+        return;
+    }
+    renderThread = previous;
+    claim.unlock();
+    if (engineStyle == EngineStyle::Game) {
+        MessageBoxA(window, "Can't create Thread", "Error", MB_OK);
+        ExitProcess(0);
+    }
+    // The demonstration programs go on; the claimed flag stays set until the next input
+    // message unlocks the scene.
+    MessageBoxA(nullptr, "Can't create Thread", "Error", MB_OK);
+}
+
+DWORD WINAPI Engine::renderThreadMain(LPVOID parameter) {
+    const FrameJob* job = static_cast<const FrameJob*>(parameter);
+    job->engine->drawFrame(*job);
+    return 0;
+}
+
+void Engine::drawFrame(const FrameJob& job) {
+    PatBlt(job.target, viewRect.x, viewRect.y, viewRect.width, viewRect.height, WHITENESS);
+    const std::uint64_t now = tickCount;
+    const std::int32_t elapsed = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(lastFrameTick));
+    renderFrame(job.target, elapsed);
+    restoreDefaultObjects(job.target);
+    // Batched GDI calls of a thread that ends can be dropped: finish them before publishing.
+    GdiFlush();
+    lastFrameTick = now;
+    // Publish, then free the engine for the next frame, then ask for a repaint.
+    front = job.target;
+    *job.busyFlag = false;
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+HANDLE Engine::currentRenderThread() {
+    std::lock_guard<std::mutex> claim(claimLock);
+    return renderThread;
+}
+
+void Engine::waitForFrame() {
+    const HANDLE thread = currentRenderThread();
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, INFINITE);
+    }
+}
+
+HDC Engine::backSurface() const { return front == dcA ? dcB : dcA; }
+
+void Engine::onPaint() {
+    if (painting) {
+        paintBalance += 1;
+        return;
+    }
+    paintBalance -= 1;
+    painting = true;
+    windowDC = BeginPaint(window, &paintInfo);
+    HDC source = nullptr;
+    {
+        std::lock_guard<std::mutex> claim(claimLock);
+        source = front;
+        copySource = source;
+    }
+    BitBlt(windowDC, viewRect.x, viewRect.y, viewRect.width, viewRect.height, source, 0, 0,
+           SRCCOPY);
+    GdiFlush();
+    {
+        std::lock_guard<std::mutex> claim(claimLock);
+        copySource = nullptr;
+    }
+    std::snprintf(statusText, sizeof statusText, "error: P=%d count=%d ", low32(paintBalance),
+                  low32(tickCount));
+    TextOutA(windowDC, 0, 0, statusText, static_cast<int>(std::strlen(statusText)));
+    EndPaint(window, &paintInfo);
+    windowDC = nullptr;
+    painting = false;
+}
+
+void Engine::resizeSurfaces(int width, int height) {
+    HDC screenDC = GetDC(window);
+    HDC dcs[2] = {dcA, dcB};
+    HBITMAP* bitmaps[2] = {&bitmapA, &bitmapB};
+    for (int i = 0; i < 2; ++i) {
+        const HBITMAP larger = CreateCompatibleBitmap(screenDC, width, height);
+        // A size whose bitmap cannot be created keeps the previous bitmap: the surface stays
+        // valid and nothing leaks.
+        if (larger == nullptr || dcs[i] == nullptr) {
+            if (larger != nullptr) {
+                DeleteObject(larger);
+            }
+            continue;
+        }
+        SelectObject(dcs[i], larger);
+        if (*bitmaps[i] != nullptr) {
+            DeleteObject(*bitmaps[i]);
+        }
+        *bitmaps[i] = larger;
+    }
+    ReleaseDC(window, screenDC);
+}
+
+void Engine::onSize(WPARAM type, LPARAM size) {
+    if (engineStyle == EngineStyle::Demo) {
+        refreshRects();
+    }
+    active = false;
+    if (type == SIZE_MINIMIZED) {
+        waitForFrame();
+        return;
+    }
+    waitForFrame();
+    if (!busyA && !busyB && !painting) {
+        painting = true;
+        if (engineStyle == EngineStyle::Game) {
+            refreshRects();
+        }
+        viewRect.width = LOWORD(size);
+        viewRect.height = HIWORD(size);
+        resizeSurfaces(viewRect.width, viewRect.height);
+        painting = false;
+    }
+    active = true;
+}
+
+void Engine::onActivate(WPARAM state, LPARAM) {
+    if (state == 0) {
+        active = false;
+        waitForFrame();
+    } else {
+        active = true;
+    }
+}
+
+void Engine::pause() {
+    active = false;
+    waitForFrame();
+}
+
+void Engine::resume() { active = true; }
+
+void Engine::requestRedraw() { InvalidateRect(window, nullptr, FALSE); }
+
+void Engine::lockScene() {
+    busyA = true;
+    busyB = true;
+    waitForFrame();
+    // The finished frame cleared one of the flags; claim both again.
+    busyA = true;
+    busyB = true;
+}
+
+void Engine::unlockScene() {
+    busyA = false;
+    busyB = false;
+}

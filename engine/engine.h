@@ -1,0 +1,132 @@
+// Engine: base class of every program's scene. Owns the two off-screen surfaces, the 33 ms
+// multimedia timer and the per-frame render thread; copies the finished surface to the window
+// and offers the pause and scene-lock operations that keep input handling clear of a frame.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+// The two behaviours the engine serves: the shooter programs and the older flavour that the
+// three demonstration programs were written against.
+enum class EngineStyle {
+    Game,
+    Demo,
+};
+
+class Engine;
+
+// Parameter block of a render thread; reused for every frame since at most one is in flight.
+struct FrameJob {
+    std::atomic<bool>* busyFlag = nullptr; // the surface's busy flag, cleared when the frame is done
+    HDC target = nullptr;                  // the surface the frame draws into
+    Engine* engine = nullptr;
+};
+
+struct ViewRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class Engine {
+public:
+    static constexpr UINT framePeriodMs = 33;
+
+    explicit Engine(EngineStyle style = EngineStyle::Game);
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Advances the scene by elapsedTicks timer ticks and draws it into target, which has just
+    // been filled white. Runs on the render thread.
+    virtual void renderFrame(HDC target, int elapsedTicks);
+    // Builds the scene once the surfaces exist; window thread, before the timer runs.
+    virtual void buildScene();
+
+    // WM_CREATE: attachWindow, buildScene, then startTimer.
+    void start(HWND window);
+    // Stores the window, reads its rectangles and creates the two surfaces.
+    void attachWindow(HWND window);
+    // Checks the timer's capabilities and starts the periodic 33 ms timer.
+    void startTimer();
+
+    void onPaint();
+    void onSize(WPARAM type, LPARAM size);
+    void onActivate(WPARAM state, LPARAM);
+    // Stops counting ticks and waits until no frame is running.
+    void pause();
+    void resume();
+    void requestRedraw();
+    // After lockScene returns no frame runs, and none starts until unlockScene.
+    void lockScene();
+    void unlockScene();
+    // One timer tick: counts it and starts a frame when a surface is free.
+    void onTimerTick();
+    // Waits until the render thread of the last frame, if any, has ended.
+    void waitForFrame();
+
+    EngineStyle style() const { return engineStyle; }
+    std::uint64_t ticksCounted() const { return tickCount.load(); }
+    std::int64_t paintBalanceNow() const { return paintBalance.load(); }
+    const char* statusLine() const { return statusText; }
+    // The surface a frame would draw into next (the one that is not front).
+    HDC backSurface() const;
+
+protected:
+    // The one scene object is a global of the derived type and destroyed as such.
+    ~Engine();
+
+public:
+    // Fields the scenes read.
+    HWND window = nullptr;
+    RECT clientRect{};
+    // The surface completed last, the one the window shows. Written by the render thread.
+    std::atomic<HDC> front{nullptr};
+    // Timer ticks are processed while set; cleared by pause, deactivation and resizing.
+    std::atomic<bool> active{true};
+
+private:
+    static DWORD WINAPI renderThreadMain(LPVOID job);
+    static void CALLBACK timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR);
+
+    void drawFrame(const FrameJob& job);
+    void createSurface(HDC windowDC, HDC& dc, HBITMAP& bitmap) const;
+    void resizeSurfaces(int width, int height);
+    void refreshRects();
+    HANDLE currentRenderThread();
+
+    const EngineStyle engineStyle;
+
+    HDC windowDC = nullptr;
+    PAINTSTRUCT paintInfo{};
+    // Guards the tick's claim of a surface together with renderThread and copySource, so that
+    // a thread that sets a flag and then reads renderThread waits on the frame that counts.
+    std::mutex claimLock;
+    HANDLE renderThread = nullptr;
+    FrameJob frameJob;
+    UINT timerId = 0;
+    HDC dcA = nullptr;
+    HBITMAP bitmapA = nullptr;
+    HDC dcB = nullptr;
+    HBITMAP bitmapB = nullptr;
+    RECT windowRect{};
+    // Written by the window thread only while no frame runs or can start.
+    ViewRect viewRect;
+    // Busy flags: claimed by the timer thread, released by the render thread, held by the
+    // window thread while the scene is locked.
+    std::atomic<bool> busyA{false};
+    std::atomic<bool> busyB{false};
+    // Window thread only: onPaint or a surface re-creation is running.
+    bool painting = false;
+    // The surface onPaint is copying; the tick never claims it meanwhile.
+    HDC copySource = nullptr;
+    char statusText[200] = {};
+    // Written by the timer thread (and the window thread for paintBalance), read elsewhere.
+    std::atomic<std::uint64_t> tickCount{0};
+    std::atomic<std::int64_t> paintBalance{0};
+    // Render thread only.
+    std::uint64_t lastFrameTick = 0;
+};
