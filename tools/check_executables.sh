@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Checks a build's five programs: they exist, are PE files of the expected machine with the
+# GUI subsystem, and import nothing but Windows' own DLLs.
+#   tools/check_executables.sh BIN_DIR pe32|pe32+
+set -u
+bin=$1
+format=$2
+case "$format" in
+    pe32) triplet=i686-w64-mingw32; magic='PE32 executable' ;;
+    pe32+) triplet=x86_64-w64-mingw32; magic='PE32+ executable' ;;
+    *) echo "usage: $0 BIN_DIR pe32|pe32+" >&2; exit 2 ;;
+esac
+allowed='^(KERNEL32|USER32|GDI32|WINMM|msvcrt|ADVAPI32|api-ms-win-[a-z0-9-]+)\.dll$'
+status=0
+for program in shooter shooter_variant ball_toss ball_repel rope_chase; do
+    exe="$bin/$program.exe"
+    if [ ! -f "$exe" ]; then
+        echo "missing: $exe"; status=1; continue
+    fi
+    description=$(file -b "$exe")
+    case "$description" in
+        "$magic (GUI)"*) ;;
+        *) echo "$exe: not a $magic GUI program: $description"; status=1 ;;
+    esac
+    while read -r dll; do
+        if ! [[ "$dll" =~ $allowed ]]; then
+            echo "$exe: imports $dll, which Windows does not provide"; status=1
+        fi
+    done < <("$triplet-objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
+done
+[ $status -eq 0 ] && echo "checked: five $magic GUI programs importing only Windows' own DLLs ($bin)"
+exit $status

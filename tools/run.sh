@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds and starts one of the programs under Wine.
+#     tools/run.sh [PROGRAM] [--screenshot SECONDS FILE.png] [--answer-dialogs]
+# PROGRAM is shooter (default), shooter_variant, ball_toss, ball_repel or rope_chase.
+# Without an X display a virtual one is started. --screenshot saves a PNG of the screen after
+# SECONDS and then closes the program; --answer-dialogs accepts the shooter's options dialog
+# with the screen's size and closes the help box, as a user would, so the game itself shows.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+cd "$REPO_ROOT"
+
+program=shooter
+delay=""
+picture=""
+answer=no
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --screenshot) delay=$2; picture=$(realpath -m "$3"); shift 3 ;;
+        --answer-dialogs) answer=yes; shift ;;
+        shooter|shooter_variant|ball_toss|ball_repel|rope_chase) program=$1; shift ;;
+        *) echo "unknown argument: $1 (see the comment at the top of $0)" >&2; exit 2 ;;
+    esac
+done
+
+ensure_packages
+ensure_locale
+build_preset win64 >/dev/null
+ensure_display
+trap 'stop_wine; stop_display' EXIT
+prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+
+"$WINE64" "build/win64/bin/$program.exe" &
+pid=$!
+
+# press_in TITLE KEY: waits for the window of that title and presses KEY in it.
+press_in() {
+    local window
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || return 1
+    xdotool windowfocus --sync "$window" key "$2"
+}
+
+if [ "$answer" = yes ] && [[ "$program" == shooter* ]]; then
+    press_in '^Option Window$' Return
+    press_in '^help$' Return || true
+fi
+
+if [ -n "$picture" ]; then
+    sleep "$delay"
+    import -window root "$picture"
+    log "screenshot saved to $picture"
+    kill "$pid" 2>/dev/null || true
+    exit 0
+fi
+wait "$pid"
