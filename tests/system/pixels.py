@@ -8,6 +8,7 @@
 
 FILE is any image ImageMagick's convert reads; it is turned into a binary PPM once.
 """
+import collections
 import subprocess
 import sys
 
@@ -35,42 +36,50 @@ def main():
     path, command, *args = sys.argv[1:]
     width, height, pixels = load(path)
 
-    def at(x, y):
-        offset = (y * width + x) * 3
-        return tuple(pixels[offset:offset + 3])
+    def row_colors(y, x0, x1):
+        """The colours of row y from x0 to x1 (exclusive) as 3-byte strings."""
+        row = pixels[(y * width + x0) * 3:(y * width + x1) * 3]
+        return [row[i:i + 3] for i in range(0, len(row), 3)]
 
-    def close(color, target, tolerance):
+    def matches(color, target, tolerance):
         return all(abs(a - b) <= tolerance for a, b in zip(color, target))
+
+    def clip(x0, y0, w, h):
+        return max(0, x0), max(0, y0), min(width, x0 + w), min(height, y0 + h)
 
     if command == 'count':
         x0, y0, w, h, r, g, b = map(int, args[:7])
         tolerance = int(args[7]) if len(args) > 7 else 0
-        total = 0
-        for y in range(max(0, y0), min(height, y0 + h)):
-            for x in range(max(0, x0), min(width, x0 + w)):
-                total += close(at(x, y), (r, g, b), tolerance)
-        print(total)
+        left, top, right, bottom = clip(x0, y0, w, h)
+        histogram = collections.Counter()
+        for y in range(top, bottom):
+            histogram.update(row_colors(y, left, right))
+        print(sum(n for color, n in histogram.items() if matches(color, (r, g, b), tolerance)))
     elif command == 'color':
         x, y = map(int, args[:2])
-        print(*at(x, y))
+        print(*row_colors(y, x, x + 1)[0])
     elif command == 'find':
         r, g, b = map(int, args[:3])
         x0, y0, w, h = map(int, args[3:7]) if len(args) >= 7 else (0, 0, width, height)
-        for y in range(max(0, y0), min(height, y0 + h)):
-            for x in range(max(0, x0), min(width, x0 + w)):
-                if at(x, y) == (r, g, b):
-                    print(x, y)
-                    return
+        left, top, right, bottom = clip(x0, y0, w, h)
+        target = bytes((r, g, b))
+        for y in range(top, bottom):
+            colors = row_colors(y, left, right)
+            if target in colors:
+                print(left + colors.index(target), y)
+                return
         print('none')
     elif command == 'bbox':
         r, g, b = map(int, args[:3])
         tolerance = int(args[3]) if len(args) > 3 else 0
         xs, ys = [], []
         for y in range(height):
-            for x in range(width):
-                if close(at(x, y), (r, g, b), tolerance):
-                    xs.append(x)
-                    ys.append(y)
+            hits = [x for x, color in enumerate(row_colors(y, 0, width))
+                    if color[0] - tolerance <= r <= color[0] + tolerance
+                    and matches(color, (r, g, b), tolerance)]
+            if hits:
+                xs += [hits[0], hits[-1]]
+                ys.append(y)
         print(*(min(xs), min(ys), max(xs), max(ys)) if xs else ('none',))
     else:
         sys.exit('unknown command ' + command)
