@@ -10,7 +10,8 @@ case "$format" in
     pe32+) triplet=x86_64-w64-mingw32; magic='PE32+ executable' ;;
     *) echo "usage: $0 BIN_DIR pe32|pe32+" >&2; exit 2 ;;
 esac
-allowed='^(KERNEL32|USER32|GDI32|WINMM|msvcrt|ADVAPI32|api-ms-win-[a-z0-9-]+)\.dll$'
+# DLL names compare without regard to case, as Windows does.
+allowed='^(kernel32|user32|gdi32|winmm|msvcrt|advapi32|api-ms-win-[a-z0-9-]+)\.dll$'
 status=0
 for program in shooter shooter_variant ball_toss ball_repel rope_chase; do
     exe="$bin/$program.exe"
@@ -23,7 +24,7 @@ for program in shooter shooter_variant ball_toss ball_repel rope_chase; do
         *) echo "$exe: not a $magic GUI program: $description"; status=1 ;;
     esac
     while read -r dll; do
-        if ! [[ "$dll" =~ $allowed ]]; then
+        if ! [[ "${dll,,}" =~ $allowed ]]; then
             echo "$exe: imports $dll, which Windows does not provide"; status=1
         fi
     done < <("$triplet-objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')

@@ -10,7 +10,7 @@ log() { printf '== %s\n' "$*" >&2; }
 # Installs the Debian packages the build and the tests need, when any is missing.
 ensure_packages() {
     local needed=(cmake make python3 googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
-                  wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick locales file zip)
+                  wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick locales file zip unzip)
     local missing=()
     local package
     for package in "${needed[@]}"; do

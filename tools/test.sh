@@ -13,6 +13,8 @@ ensure_locale
 log "building the 32-bit programs (preset win32)"
 build_preset win32 -DWARNINGS_AS_ERRORS=ON
 tools/check_executables.sh build/win32/bin pe32
+cmake --build --preset win32 --target package >/dev/null
+tools/check_release.sh build/win32/arena-programs-x86.zip
 
 log "building the 64-bit programs and tests (preset win64)"
 build_preset win64 -DWARNINGS_AS_ERRORS=ON
