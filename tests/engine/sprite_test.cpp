@@ -1,0 +1,128 @@
+// Sprite: loading the pointer bitmaps from the test program's resources and drawing a cell of
+// them, through the mask or opaquely, onto a real memory surface.
+#include <gtest/gtest.h>
+
+#include "pointer_shapes.h"
+#include "resource_ids.h"
+#include "sprite.h"
+#include "test_resource_ids.h"
+#include "test_surface.h"
+#include "test_window.h"
+
+#include <string>
+
+namespace {
+const COLORREF yellow = RGB(255, 255, 0);
+const COLORREF red = RGB(255, 0, 0);
+const COLORREF black = RGB(0, 0, 0);
+const COLORREF teal = RGB(0, 128, 160);
+
+// Checks the whole surface: inside the size x size square at (left, top) a pixel lit in the
+// design at (column0 + dx, row0 + dy) has litColor and the others unlitColor; outside the
+// square the surface keeps its teal fill.
+void expectCell(const TestSurface& surface, int left, int top, int size,
+                const pointerShapes::PixelSet& lit, int column0, int row0, COLORREF litColor,
+                COLORREF unlitColor) {
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            const int dx = x - left;
+            const int dy = y - top;
+            COLORREF expected = teal;
+            if (dx >= 0 && dx < size && dy >= 0 && dy < size) {
+                expected =
+                    pointerShapes::isLit(lit, column0 + dx, row0 + dy) ? litColor : unlitColor;
+            }
+            ASSERT_EQ(expected, surface.pixel(x, y)) << "at (" << x << ", " << y << ")";
+        }
+    }
+}
+
+void expectAllFieldsZero(const Sprite& sprite) {
+    EXPECT_EQ(nullptr, sprite.imageDC);
+    EXPECT_EQ(nullptr, sprite.image);
+    EXPECT_EQ(nullptr, sprite.maskDC);
+    EXPECT_EQ(nullptr, sprite.mask);
+    EXPECT_EQ(0, sprite.frameWidth);
+    EXPECT_EQ(0, sprite.frameHeight);
+    EXPECT_EQ(0, sprite.x);
+    EXPECT_EQ(0, sprite.y);
+    EXPECT_EQ(0, sprite.column);
+    EXPECT_EQ(0, sprite.row);
+    EXPECT_FALSE(sprite.masked);
+}
+} // namespace
+
+TEST(SpriteDraw, MaskedDrawKeepsTheBackgroundUnderTheWhiteMask) {
+    TestWindow window(100, 100);
+    Sprite sprite;
+    ASSERT_TRUE(sprite.load(window.handle(), IDB_POINTER, IDB_POINTER_MASK, 32, 32, true));
+    TestSurface surface(48, 48, teal);
+    sprite.place(5, 9, 0, 0);
+    sprite.draw(surface.dc());
+    expectCell(surface, 5, 9, 32, pointerShapes::crosshair(), 0, 0, yellow, teal);
+}
+
+TEST(SpriteDraw, UnmaskedDrawCopiesTheCellBlackPixelsIncluded) {
+    TestWindow window(100, 100);
+    Sprite sprite;
+    ASSERT_TRUE(sprite.load(window.handle(), IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, 32, 32, false));
+    EXPECT_EQ(nullptr, sprite.mask);
+    TestSurface surface(40, 40, teal);
+    sprite.place(4, 2, 0, 0);
+    sprite.draw(surface.dc());
+    expectCell(surface, 4, 2, 32, pointerShapes::arrow(), 0, 0, red, black);
+}
+
+TEST(SpriteDraw, ColumnAndRowSelectTheSourceCell) {
+    TestWindow window(100, 100);
+    Sprite sprite;
+    ASSERT_TRUE(sprite.load(window.handle(), IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, 16, 16, false));
+    TestSurface surface(24, 24, teal);
+    const int cells[][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+    for (const auto& cell : cells) {
+        SCOPED_TRACE("column " + std::to_string(cell[0]) + ", row " + std::to_string(cell[1]));
+        surface.fill(teal);
+        sprite.place(3, 5, cell[0], cell[1]);
+        sprite.draw(surface.dc());
+        expectCell(surface, 3, 5, 16, pointerShapes::arrow(), cell[0] * 16, cell[1] * 16, red,
+                   black);
+    }
+}
+
+TEST(SpriteDraw, UnloadedSpriteDrawsNothing) {
+    Sprite sprite;
+    expectAllFieldsZero(sprite);
+    sprite.frameWidth = 32;
+    sprite.frameHeight = 32;
+    TestSurface surface(32, 32, teal);
+    sprite.draw(surface.dc());
+    sprite.masked = true;
+    sprite.draw(surface.dc());
+    EXPECT_EQ(32 * 32, surface.count(teal));
+}
+
+TEST(SpriteLoad, MissingPictureOrMaskFailsAndLeavesEveryFieldZero) {
+    TestWindow window(100, 100);
+    Sprite sprite;
+    sprite.place(3, 4, 1, 2);
+    EXPECT_FALSE(sprite.load(window.handle(), 999, IDB_POINTER_MASK, 32, 32, true));
+    expectAllFieldsZero(sprite);
+    // The picture loads, the mask does not: the picture is released again.
+    EXPECT_FALSE(sprite.load(window.handle(), IDB_POINTER, 998, 32, 32, true));
+    expectAllFieldsZero(sprite);
+}
+
+TEST(SpriteLoad, ReleaseZeroesTheFieldsAndTheSpriteCanLoadAgain) {
+    TestWindow window(100, 100);
+    Sprite sprite;
+    // Only the low 16 bits of a resource number count.
+    ASSERT_TRUE(sprite.load(window.handle(), 0x10000 + IDB_POINTER, 0x20000 + IDB_POINTER_MASK, 32,
+                            32, true));
+    EXPECT_EQ(OBJ_MEMDC, GetObjectType(sprite.maskDC));
+    sprite.place(1, 2, 0, 0);
+    sprite.release();
+    expectAllFieldsZero(sprite);
+    EXPECT_TRUE(sprite.load(window.handle(), IDB_POINTER, IDB_POINTER_MASK, 32, 32, true));
+    EXPECT_EQ(32, sprite.frameWidth);
+    EXPECT_TRUE(sprite.masked);
+}

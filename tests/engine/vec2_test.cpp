@@ -1,0 +1,210 @@
+// Vec2: arithmetic, polar geometry, pixel conversion and the drawing primitives, the latter
+// checked by the pixels they set on a real memory surface.
+#include <gtest/gtest.h>
+
+#include "gdi_objects.h"
+#include "test_surface.h"
+#include "vec2.h"
+
+#include <limits>
+
+namespace {
+const float pi = 3.14159265f;
+const COLORREF white = RGB(255, 255, 255);
+const COLORREF black = RGB(0, 0, 0);
+} // namespace
+
+TEST(Vec2Arithmetic, AddsSubtractsAndConverts) {
+    Vec2 a(1.5f, -2.0f);
+    const Vec2 b(0.5, 4.0); // doubles rounded to float
+    const Vec2 sum = a + b;
+    const Vec2 difference = a - b;
+    EXPECT_EQ(2.0f, sum.x);
+    EXPECT_EQ(2.0f, sum.y);
+    EXPECT_EQ(1.0f, difference.x);
+    EXPECT_EQ(-6.0f, difference.y);
+    (a += b) += b; // the compound operators return the vector itself
+    EXPECT_EQ(2.5f, a.x);
+    EXPECT_EQ(6.0f, a.y);
+    (a -= b) -= Vec2(3, -7);
+    EXPECT_EQ(-1.0f, a.x);
+    EXPECT_EQ(9.0f, a.y);
+    a.set(0.1, 2.5);
+    EXPECT_EQ(0.1f, a.x);
+    a.set(-4, 9);
+    EXPECT_EQ(-4.0f, a.x);
+    EXPECT_EQ(9.0f, a.y);
+}
+
+TEST(Vec2Arithmetic, DivisionByZeroGivesTheZeroVector) {
+    const Vec2 q = Vec2(3.0f, 4.0f) / 0.0f;
+    EXPECT_EQ(0.0f, q.x);
+    EXPECT_EQ(0.0f, q.y);
+    Vec2 w(3.0f, 4.0f);
+    w /= -0.0f;
+    EXPECT_EQ(0.0f, w.x);
+    EXPECT_EQ(0.0f, w.y);
+
+    Vec2 v(3.0f, 4.0f);
+    v /= 0.5f;
+    EXPECT_FLOAT_EQ(6.0f, v.x);
+    EXPECT_FLOAT_EQ(8.0f, v.y);
+    const Vec2 half = Vec2(3.0f, -4.0f) / 2.0f;
+    EXPECT_FLOAT_EQ(1.5f, half.x);
+    EXPECT_FLOAT_EQ(-2.0f, half.y);
+}
+
+TEST(Vec2Geometry, LengthAndDistance) {
+    EXPECT_FLOAT_EQ(5.0f, Vec2(3.0f, 4.0f).length());
+    EXPECT_FLOAT_EQ(0.0f, Vec2().length());
+    EXPECT_FLOAT_EQ(13.0f, Vec2(1.0f, 1.0f).distanceTo(Vec2(-4.0f, -11.0f)));
+}
+
+TEST(Vec2Geometry, AngleIsZeroInsideTheDeadZone) {
+    EXPECT_EQ(0.0f, Vec2(0.005f, -0.009f).angle());
+    EXPECT_EQ(0.0f, Vec2(-0.0099f, 0.0099f).angle());
+    EXPECT_EQ(0.0f, Vec2().angle());
+    // Just outside on one axis the direction counts.
+    EXPECT_NEAR(pi, Vec2(-0.0101f, 0.0f).angle(), 1e-5f);
+    EXPECT_NEAR(-pi / 2, Vec2(0.0f, -0.0101f).angle(), 1e-5f);
+}
+
+TEST(Vec2Geometry, AngleCoversAllQuadrants) {
+    EXPECT_NEAR(0.0f, Vec2(1.0f, 0.0f).angle(), 1e-6f);
+    EXPECT_NEAR(-pi / 2, Vec2(0.0f, -1.0f).angle(), 1e-6f);
+    EXPECT_NEAR(pi / 2, Vec2(0.0f, 1.0f).angle(), 1e-6f);
+    EXPECT_NEAR(pi, Vec2(-1.0f, 0.0f).angle(), 1e-6f); // y = 0 is not negated
+    EXPECT_NEAR(-3 * pi / 4, Vec2(-2.0f, -2.0f).angle(), 1e-5f);
+}
+
+TEST(Vec2Geometry, SetPolarAndAngleAreInverse) {
+    const Vec2 samples[] = {Vec2(3.0f, 4.0f), Vec2(-120.5f, 7.25f), Vec2(-0.3f, -0.8f),
+                            Vec2(1e-1f, -900.0f), Vec2(250.0f, 0.0f)};
+    for (const Vec2& original : samples) {
+        Vec2 rebuilt;
+        rebuilt.setPolar(original.angle(), original.length());
+        EXPECT_NEAR(original.x, rebuilt.x, 1e-4f * (1.0f + original.length()));
+        EXPECT_NEAR(original.y, rebuilt.y, 1e-4f * (1.0f + original.length()));
+    }
+}
+
+TEST(Vec2Geometry, SetAngleKeepsTheLength) {
+    Vec2 v(3.0f, 4.0f);
+    v.setAngle(pi);
+    EXPECT_NEAR(-5.0f, v.x, 1e-5f);
+    EXPECT_NEAR(0.0f, v.y, 1e-5f);
+
+    Vec2 zero;
+    zero.setAngle(2.0f);
+    EXPECT_EQ(0.0f, zero.x);
+    EXPECT_EQ(0.0f, zero.y);
+}
+
+TEST(Vec2Geometry, InsideSquareIsStrictAndUsesTheMagnitudeOfR) {
+    EXPECT_TRUE(Vec2(2.9f, -2.9f).insideSquare(3.0f));
+    EXPECT_FALSE(Vec2(3.0f, 0.0f).insideSquare(3.0f));
+    EXPECT_FALSE(Vec2(0.0f, -3.0f).insideSquare(3.0f));
+    EXPECT_TRUE(Vec2(1.0f, 1.0f).insideSquare(-2.0f));
+    EXPECT_FALSE(Vec2(0.0f, 0.0f).insideSquare(0.0f));
+
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(Vec2(nan, 0.0f).insideSquare(3.0f));
+    EXPECT_FALSE(Vec2(0.0f, nan).insideSquare(3.0f));
+    EXPECT_FALSE(Vec2(0.0f, 0.0f).insideSquare(nan));
+}
+
+TEST(Vec2ToPixel, TruncatesTowardZero) {
+    EXPECT_EQ(10, toPixel(10.7f));
+    EXPECT_EQ(0, toPixel(0.99f));
+    EXPECT_EQ(0, toPixel(-0.5f));
+    EXPECT_EQ(-1, toPixel(-1.7f));
+    EXPECT_EQ(-1000, toPixel(-1000.0f));
+}
+
+TEST(Vec2ToPixel, PinsNonFiniteAndHugeValues) {
+    const int limit = 1 << 30;
+    EXPECT_EQ(0, toPixel(std::numeric_limits<float>::quiet_NaN()));
+    EXPECT_EQ(limit, toPixel(std::numeric_limits<float>::infinity()));
+    EXPECT_EQ(-limit, toPixel(-std::numeric_limits<float>::infinity()));
+    EXPECT_EQ(limit, toPixel(1e20f));
+    EXPECT_EQ(-limit, toPixel(-1e20f));
+    EXPECT_EQ(16777216, toPixel(16777216.0f)); // still exact well inside the limit
+}
+
+// Drawing primitives: a white surface, the stock black pen unless a test selects another.
+
+TEST(Vec2Drawing, CrossTruncatesItsCentreAndLeavesOutTheEndPixels) {
+    TestSurface surface(32, 32);
+    Vec2(10.7f, 20.2f).drawCross(surface.dc(), 3);
+    for (int x = 0; x < 32; ++x) {
+        EXPECT_EQ(x >= 7 && x <= 12 ? black : white, surface.pixel(x, 20)) << "x=" << x;
+    }
+    for (int y = 0; y < 32; ++y) {
+        EXPECT_EQ(y >= 17 && y <= 22 ? black : white, surface.pixel(10, y)) << "y=" << y;
+    }
+    EXPECT_EQ(11, surface.count(black));
+}
+
+TEST(Vec2Drawing, DotIsTheOnePixelLeftOfTheTruncatedPoint) {
+    TestSurface surface(16, 16);
+    // Shift the origin so that logical x = -1 lands on device column 5.
+    SetViewportOrgEx(surface.dc(), 6, 0, nullptr);
+    Vec2(-0.5f, 4.0f).drawDot(surface.dc()); // truncates to (0, 4): pixel (-1, 4)
+    EXPECT_EQ(black, surface.pixel(5, 4));
+    EXPECT_EQ(1, surface.count(black));
+
+    surface.fill(white);
+    Vec2(2.9f, 7.9f).drawDot(surface.dc()); // (2, 7): pixel (1, 7)
+    EXPECT_EQ(black, surface.pixel(7, 7));
+    EXPECT_EQ(1, surface.count(black));
+}
+
+TEST(Vec2Drawing, LineLeavesOutItsEndPixel) {
+    TestSurface surface(16, 16);
+    Vec2(2.0f, 5.0f).drawLine(surface.dc(), Vec2(8.0f, 5.0f));
+    for (int x = 0; x < 16; ++x) {
+        EXPECT_EQ(x >= 2 && x <= 7 ? black : white, surface.pixel(x, 5)) << "x=" << x;
+    }
+    EXPECT_EQ(6, surface.count(black));
+}
+
+TEST(Vec2Drawing, EllipseUsesTheSelectedPenAndBrush) {
+    TestSurface surface(40, 40);
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF blue = RGB(0, 0, 255);
+    Pen pen(PS_SOLID, 1, red);
+    SolidBrush brush(blue);
+    HGDIOBJ oldPen = SelectObject(surface.dc(), pen);
+    HGDIOBJ oldBrush = SelectObject(surface.dc(), brush);
+
+    Vec2(20.5f, 20.0f).drawEllipse(surface.dc(), 10, 6); // bounding box (10, 14)-(30, 26)
+    EXPECT_EQ(blue, surface.pixel(20, 20));
+    EXPECT_EQ(red, surface.pixel(10, 20));
+    EXPECT_EQ(red, surface.pixel(20, 14));
+    EXPECT_EQ(white, surface.pixel(9, 20));
+    EXPECT_EQ(white, surface.pixel(20, 13));
+    EXPECT_EQ(white, surface.pixel(30, 20));
+    EXPECT_EQ(white, surface.pixel(20, 26));
+    EXPECT_EQ(white, surface.pixel(11, 15)); // corner of the box, outside the curve
+    EXPECT_EQ(HGDIOBJ(pen), GetCurrentObject(surface.dc(), OBJ_PEN));
+    EXPECT_EQ(HGDIOBJ(brush), GetCurrentObject(surface.dc(), OBJ_BRUSH));
+
+    SelectObject(surface.dc(), oldBrush);
+    SelectObject(surface.dc(), oldPen);
+}
+
+TEST(Vec2Drawing, TextWritesTheWholeStringAtTheTruncatedPoint) {
+    TestSurface surface(64, 32);
+    TestSurface reference(64, 32);
+    Vec2(10.9f, 6.2f).drawText(surface.dc(), "WM");
+    TextOutA(reference.dc(), 10, 6, "WM", 2);
+    int dark = 0;
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            const COLORREF c = surface.pixel(x, y);
+            ASSERT_EQ(reference.pixel(x, y), c) << "at (" << x << ", " << y << ")";
+            dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 10);
+}
