@@ -16,11 +16,28 @@ target_compile_definitions(project_options INTERFACE
 # Russian language blocks.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
+# The pointer bitmaps the resource scripts name: a regenerated bitmap rebuilds the resources.
+file(GLOB pointer_bitmaps CONFIGURE_DEPENDS
+     ${PROJECT_SOURCE_DIR}/shooter/res/*.bmp
+     ${PROJECT_SOURCE_DIR}/shooter_variant/res/*.bmp
+     ${PROJECT_SOURCE_DIR}/demos/common/res/*.bmp)
+
+# mark_resources_depend_on_bitmaps(SOURCES...): resource scripts among the sources are rebuilt
+# when a pointer bitmap changes.
+function(mark_resources_depend_on_bitmaps)
+    foreach(source ${ARGN})
+        if(source MATCHES "\\.rc$")
+            set_source_files_properties(${source} PROPERTIES OBJECT_DEPENDS "${pointer_bitmaps}")
+        endif()
+    endforeach()
+endfunction()
+
 # add_program(NAME SCENE_LIBRARY SOURCES... RESOURCES...): a GUI executable made of an entry
 # point and resources, linked against the library that holds the program's scene.
 function(add_program name)
     cmake_parse_arguments(ARG "" "LIBRARY" "SOURCES" ${ARGN})
     add_executable(${name} WIN32 ${ARG_SOURCES})
+    mark_resources_depend_on_bitmaps(${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARY} project_options)
     # Resource scripts name their bitmaps relative to the program's folder.
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
