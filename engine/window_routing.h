@@ -10,9 +10,13 @@
 
 namespace routing {
 
+// Keeps a template parameter out of deduction, so that a handler a scene inherits from its
+// base class (a member pointer of the base's type) still routes with the scene's own type.
+template <class T> struct NotDeduced { using type = T; };
+
 template <class Scene>
-void runLocked(Scene& scene, void (Scene::*handler)(WPARAM, LPARAM), WPARAM wParam,
-               LPARAM lParam) {
+void runLocked(Scene& scene, void (NotDeduced<Scene>::type::*handler)(WPARAM, LPARAM),
+               WPARAM wParam, LPARAM lParam) {
     scene.lockScene();
     (scene.*handler)(wParam, lParam);
     scene.unlockScene();
@@ -80,8 +84,7 @@ bool routeMouseMessage(Scene& scene, UINT message, WPARAM wParam, LPARAM lParam)
 
 // The shooter programs' window procedure.
 template <class Scene>
-LRESULT routeGameMessage(Scene& scene, HWND window, UINT message, WPARAM wParam,
-                         LPARAM lParam) {
+LRESULT routeGameMessage(Scene& scene, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         scene.start(window);
@@ -112,8 +115,7 @@ LRESULT routeGameMessage(Scene& scene, HWND window, UINT message, WPARAM wParam,
 // The demonstration programs' window procedure. Key-up only takes and releases the lock, and
 // the class brush erases the background before each paint.
 template <class Scene>
-LRESULT routeDemoMessage(Scene& scene, HWND window, UINT message, WPARAM wParam,
-                         LPARAM lParam) {
+LRESULT routeDemoMessage(Scene& scene, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         scene.start(window);

@@ -1,9 +1,9 @@
 // Entry point of ball_toss: the one global scene object and its shell.
-#include "demo_scene.h"
+#include "ball_toss_scene.h"
 #include "program_main.h"
 
-DemoScene scene;
+BallTossScene scene;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return runProgramWith<DemoScene, scene>(instance, showCommand);
+    return runProgramWith<BallTossScene, scene>(instance, showCommand);
 }

@@ -1,12 +1,61 @@
-// DemoScene frame (the objects arrive with each program's scene).
+// The demonstration scenes' shared frame: frame step, build, keys and teardown.
 #include "demo_scene.h"
 
-void DemoScene::renderFrame(HDC, int) {}
-void DemoScene::buildScene() {}
-void DemoScene::onKeyDown(WPARAM, LPARAM) {}
-void DemoScene::onMouseMove(WPARAM, LPARAM) {}
-void DemoScene::onLeftDown(WPARAM, LPARAM) {}
-void DemoScene::onLeftUp(WPARAM, LPARAM) {}
-void DemoScene::onRightDown(WPARAM, LPARAM) {}
-void DemoScene::onRightUp(WPARAM, LPARAM) {}
-void DemoScene::onWheel(WPARAM, LPARAM) {}
+#include "resource_ids.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+constexpr int pointerSize = 32;
+} // namespace
+
+DemoScene::~DemoScene() {
+    // No frame may run while the objects go away.
+    pause();
+    cursor.release();
+    objectList.clear();
+}
+
+void DemoScene::renderFrame(HDC target, int elapsedTicks) {
+    if (elapsedTicks <= 0) {
+        return;
+    }
+    // Objects are stepped in list order; those that died in their step go in the same frame.
+    for (int i = 0; i < objectList.count(); ++i) {
+        objectList.get(i)->step(target, elapsedTicks);
+    }
+    objectList.removeDead();
+
+    cursor.place(toPixel(mouse.x), toPixel(mouse.y), 0, 0);
+    cursor.draw(target);
+
+    std::snprintf(overlay, sizeof overlay, "num of object : %d ", objectList.count());
+    TextOutA(target, overlayX, overlayY, overlay, static_cast<int>(std::strlen(overlay)));
+}
+
+void DemoScene::buildScene() {
+    // Without the bitmaps the scene simply runs without a visible pointer.
+    cursor.load(window, IDB_POINTER, IDB_POINTER_MASK, pointerSize, pointerSize, true);
+    buildObjects();
+}
+
+void DemoScene::onKeyDown(WPARAM key, LPARAM) {
+    if (key == VK_ESCAPE) {
+        SendMessageA(window, WM_CLOSE, 0, 0);
+    } else if (key == VK_F1) {
+        MessageBoxA(window, "123", "help", MB_OK);
+    }
+}
+
+bool DemoScene::addObject(SceneObject* object) {
+    if (object == nullptr) {
+        return false;
+    }
+    objectList.add(object);
+    return true;
+}
+
+Vec2 DemoScene::mousePosition(LPARAM lParam) {
+    return Vec2(static_cast<int>(LOWORD(lParam)), static_cast<int>(HIWORD(lParam)));
+}

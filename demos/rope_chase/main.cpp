@@ -1,9 +1,9 @@
 // Entry point of rope_chase: the one global scene object and its shell.
-#include "demo_scene.h"
 #include "program_main.h"
+#include "rope_chase_scene.h"
 
-DemoScene scene;
+RopeChaseScene scene;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return runProgramWith<DemoScene, scene>(instance, showCommand);
+    return runProgramWith<RopeChaseScene, scene>(instance, showCommand);
 }

@@ -1,0 +1,203 @@
+// The shared frame of the demonstration scenes: stepping, removal, pointer sprite, overlay,
+// keys and the handling of objects that could not be allocated.
+#include <gtest/gtest.h>
+
+#include "scene_harness.h"
+
+#include "ball_repel_scene.h"
+#include "ball_toss_scene.h"
+#include "demo_scene.h"
+#include "gdi_objects.h"
+#include "rope_chase_scene.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+// A scene with no objects of its own; the tests add theirs.
+class EmptyScene final : public DemoScene {
+protected:
+    void buildObjects() override {}
+};
+
+// Records its steps and dies in the step with the given number (0: never).
+class RecordingObject final : public SceneObject {
+public:
+    RecordingObject(std::vector<std::string>* log, const char* name, int dieInStep = 0)
+        : log_(log), name_(name), dieInStep_(dieInStep) {}
+    void step(HDC target, int elapsedTicks) override {
+        log_->push_back(name_ + ":" + std::to_string(elapsedTicks));
+        // A mark, so that the tests can see whether a frame drew anything.
+        Rectangle(target, 400, 300, 420, 320);
+        steps_ += 1;
+        if (steps_ == dieInStep_) {
+            life = 0;
+        }
+    }
+    bool isDead() const override { return life == 0; }
+    int life = 1;
+
+private:
+    std::vector<std::string>* log_;
+    std::string name_;
+    int dieInStep_;
+    int steps_ = 0;
+};
+
+constexpr COLORREF pointerRed = RGB(255, 0, 0);
+
+int darkPixelsIn(const TestSurface& surface, int left, int top, int right, int bottom) {
+    int found = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (surface.pixel(x, y) == RGB(0, 0, 0)) {
+                ++found;
+            }
+        }
+    }
+    return found;
+}
+
+// Counts the WM_CLOSE messages the ESC test's window receives (and does not close).
+int closeRequests = 0;
+LRESULT CALLBACK countingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        ++closeRequests;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+} // namespace
+
+TEST(DemoFrame, StepsEveryObjectInListOrderWithTheFramesTickCount) {
+    SceneHarness<EmptyScene> harness;
+    std::vector<std::string> log;
+    harness.scene.addObject(new RecordingObject(&log, "first"));
+    harness.scene.addObject(new RecordingObject(&log, "second"));
+
+    harness.frame(3);
+    harness.scene.addObject(new RecordingObject(&log, "added by input"));
+    harness.frame(1);
+
+    const std::vector<std::string> expected = {"first:3", "second:3", "first:1", "second:1",
+                                               "added by input:1"};
+    EXPECT_EQ(expected, log);
+}
+
+TEST(DemoFrame, AnObjectDyingInItsStepIsRemovedAndNotCountedInThatFrame) {
+    SceneHarness<EmptyScene> harness;
+    std::vector<std::string> log;
+    harness.scene.addObject(new RecordingObject(&log, "short", 2));
+    harness.scene.addObject(new RecordingObject(&log, "long"));
+
+    harness.frame(1);
+    EXPECT_STREQ("num of object : 2 ", harness.scene.overlayText());
+    harness.frame(1);
+    EXPECT_STREQ("num of object : 1 ", harness.scene.overlayText());
+    ASSERT_EQ(1, harness.scene.objectList.count());
+
+    harness.frame(1);
+    EXPECT_EQ("long:1", log.back());
+    EXPECT_EQ(5u, log.size());
+}
+
+TEST(DemoFrame, ATickCountOfZeroDrawsNothingAndStepsNothing) {
+    SceneHarness<EmptyScene> harness;
+    std::vector<std::string> log;
+    harness.scene.addObject(new RecordingObject(&log, "object"));
+
+    harness.frame(0);
+
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(clientWidth * clientHeight, harness.surface.count(white));
+    EXPECT_STREQ("", harness.scene.overlayText());
+}
+
+TEST(DemoFrame, DrawsThePointerAtTheOriginBeforeTheMouseMovesThenAtTheMouse) {
+    SceneHarness<EmptyScene> harness;
+    ASSERT_TRUE(harness.scene.cursor.isLoaded());
+
+    harness.frame(1);
+    // The arrow's tip: its top edge and its left edge are red, the corner itself is not lit.
+    EXPECT_EQ(pointerRed, harness.surface.pixel(1, 0));
+    EXPECT_EQ(pointerRed, harness.surface.pixel(0, 1));
+    EXPECT_EQ(white, harness.surface.pixel(0, 0));
+
+    harness.scene.mouse = Vec2(500.7f, 400.2f);
+    harness.frame(1);
+    EXPECT_EQ(pointerRed, harness.surface.pixel(501, 400));
+    EXPECT_EQ(pointerRed, harness.surface.pixel(500, 401));
+    EXPECT_NE(pointerRed, harness.surface.pixel(1, 0));
+}
+
+TEST(DemoFrame, WritesTheObjectCountBelowTheStatusLine) {
+    SceneHarness<EmptyScene> harness;
+    harness.frame(1);
+
+    EXPECT_STREQ("num of object : 0 ", harness.scene.overlayText());
+    // The text sits from row 20 on; rows 0..19 belong to the status line the window paints.
+    EXPECT_GT(darkPixelsIn(harness.surface, 0, 20, 200, 40), 20);
+    EXPECT_EQ(0, darkPixelsIn(harness.surface, 32, 0, clientWidth, 20));
+}
+
+TEST(DemoFrame, AnObjectThatCouldNotBeAllocatedLeavesTheListUnchanged) {
+    SceneHarness<EmptyScene> harness;
+    EXPECT_FALSE(harness.scene.addObject(nullptr));
+    EXPECT_EQ(0, harness.scene.objectList.count());
+    harness.frame(1); // the frame step would fault on an empty entry
+    EXPECT_STREQ("num of object : 0 ", harness.scene.overlayText());
+}
+
+TEST(DemoFrame, LeavesTheSurfacesPenAndBrushAsItFoundThem) {
+    SceneHarness<BallTossScene> toss;
+    SceneHarness<BallRepelScene> repel;
+    SceneHarness<RopeChaseScene> ropes;
+    toss.scene.onRightDown(0, at(300, 300));
+    ropes.scene.onLeftDown(0, at(300, 300));
+    const HDC surfaces[] = {toss.surface.dc(), repel.surface.dc(), ropes.surface.dc()};
+    const HGDIOBJ pens[] = {GetCurrentObject(surfaces[0], OBJ_PEN),
+                            GetCurrentObject(surfaces[1], OBJ_PEN),
+                            GetCurrentObject(surfaces[2], OBJ_PEN)};
+    const HGDIOBJ brushes[] = {GetCurrentObject(surfaces[0], OBJ_BRUSH),
+                               GetCurrentObject(surfaces[1], OBJ_BRUSH),
+                               GetCurrentObject(surfaces[2], OBJ_BRUSH)};
+
+    // Long enough for every spark to die, be drawn one last time and be deleted.
+    toss.frame(60);
+    repel.frame(60);
+    ropes.frame(60);
+
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(pens[i], GetCurrentObject(surfaces[i], OBJ_PEN)) << "scene " << i;
+        EXPECT_EQ(brushes[i], GetCurrentObject(surfaces[i], OBJ_BRUSH)) << "scene " << i;
+    }
+    EXPECT_EQ(5, toss.scene.objectList.count());
+    EXPECT_EQ(2, ropes.scene.objectList.count());
+}
+
+TEST(DemoKeys, EscapeAsksTheWindowToClose) {
+    TestWindow window(clientWidth, clientHeight, countingProcedure);
+    EmptyScene scene;
+    scene.attachWindow(window.handle());
+    closeRequests = 0;
+
+    scene.onKeyDown('A', 0);
+    scene.onKeyDown(VK_F2, 0);
+    EXPECT_EQ(0, closeRequests);
+    scene.onKeyDown(VK_ESCAPE, 0);
+    EXPECT_EQ(1, closeRequests);
+}
+
+TEST(DemoTeardown, ReleasesEveryPenAndBrushOfItsObjects) {
+    const int before = gdiCount::live();
+    {
+        SceneHarness<BallTossScene> toss;
+        SceneHarness<RopeChaseScene> ropes;
+        toss.scene.onRightDown(0, at(100, 100));
+        ropes.scene.onLeftDown(0, at(100, 100));
+        toss.frame(1);
+        ropes.frame(1);
+        EXPECT_GT(gdiCount::live(), before + 200);
+    }
+    EXPECT_EQ(before, gdiCount::live());
+}

@@ -1,0 +1,152 @@
+// ball_repel: the repelling balls' start values, push, gravity, clamping and drawing.
+#include <gtest/gtest.h>
+
+#include "scene_harness.h"
+
+#include "ball_repel_scene.h"
+#include "repel_ball.h"
+
+#include <cmath>
+#include <memory>
+
+namespace {
+const Vec2 gravity(0.0f, 1.0f);
+
+class RepelBallTest : public ::testing::Test {
+protected:
+    std::unique_ptr<RepelBall> makeBall(float x, float y, Vec2 velocity = Vec2()) {
+        auto ball = std::make_unique<RepelBall>(velocity, gravity, &mouse, &bounds);
+        ball->position = Vec2(x, y);
+        return ball;
+    }
+
+    Vec2 mouse;
+    RECT bounds{0, 0, clientWidth, clientHeight};
+    TestSurface surface{clientWidth, clientHeight};
+};
+} // namespace
+
+TEST_F(RepelBallTest, IsPushedAHundredPixelsAwayFromAMouseOnePixelOff) {
+    auto ball = makeBall(400.0f, 300.0f);
+    mouse = Vec2(399.0f, 300.0f);
+    ball->step(surface.dc(), 1);
+    EXPECT_NEAR(100.0, ball->velocity.x, 1e-3);
+    EXPECT_NEAR(1.0, ball->velocity.y, 1e-3); // gravity
+    EXPECT_NEAR(500.0, ball->position.x, 1e-3);
+    EXPECT_NEAR(301.0, ball->position.y, 1e-3);
+}
+
+TEST_F(RepelBallTest, IsPushedAsHardAsGravityPullsAHundredPixelsAway) {
+    auto below = makeBall(400.0f, 300.0f);
+    mouse = Vec2(400.0f, 200.0f);
+    below->step(surface.dc(), 1);
+    EXPECT_NEAR(0.0, below->velocity.x, 1e-4);
+    EXPECT_NEAR(2.0, below->velocity.y, 1e-4);
+
+    auto above = makeBall(400.0f, 100.0f);
+    above->step(surface.dc(), 1);
+    EXPECT_NEAR(0.0, above->velocity.y, 1e-4); // the push cancels gravity
+
+    auto diagonal = makeBall(300.0f + 60.0f, 200.0f + 80.0f);
+    mouse = Vec2(300.0f, 200.0f);
+    EXPECT_NEAR(0.6, diagonal->push().x, 1e-5);
+    EXPECT_NEAR(0.8, diagonal->push().y, 1e-5);
+}
+
+TEST_F(RepelBallTest, GetsNoPushWithTheMouseExactlyOnItsCentre) {
+    auto ball = makeBall(250.0f, 250.0f);
+    mouse = Vec2(250.0f, 250.0f);
+    ball->step(surface.dc(), 1);
+    EXPECT_TRUE(std::isfinite(ball->position.x) && std::isfinite(ball->position.y));
+    EXPECT_FLOAT_EQ(0.0f, ball->velocity.x);
+    EXPECT_FLOAT_EQ(1.0f, ball->velocity.y);
+}
+
+TEST_F(RepelBallTest, BeforeTheMouseMovesIsPushedAwayFromTheTopLeftCorner) {
+    auto ball = makeBall(300.0f, 400.0f);
+    EXPECT_NEAR(0.12, ball->push().x, 1e-5); // 100 / 500 along (0.6, 0.8)
+    EXPECT_NEAR(0.16, ball->push().y, 1e-5);
+}
+
+TEST_F(RepelBallTest, IsReflectedAndClampedOnItsTruncatedCentre) {
+    auto leftOut = makeBall(-5.0f, 300.0f, Vec2(-2.0f, 0.0f));
+    leftOut->keepInside();
+    EXPECT_FLOAT_EQ(0.0f, leftOut->position.x);
+    EXPECT_FLOAT_EQ(2.0f, leftOut->velocity.x);
+
+    auto barelyOut = makeBall(-0.5f, 600.5f, Vec2(-2.0f, 3.0f));
+    barelyOut->keepInside(); // truncates to (0, 600): inside
+    EXPECT_FLOAT_EQ(-0.5f, barelyOut->position.x);
+    EXPECT_FLOAT_EQ(600.5f, barelyOut->position.y);
+    EXPECT_FLOAT_EQ(3.0f, barelyOut->velocity.y);
+
+    auto below = makeBall(810.0f, 601.0f, Vec2(4.0f, 12.0f));
+    below->keepInside();
+    EXPECT_FLOAT_EQ(800.0f, below->position.x);
+    EXPECT_FLOAT_EQ(600.0f, below->position.y);
+    EXPECT_FLOAT_EQ(-4.0f, below->velocity.x);
+    EXPECT_FLOAT_EQ(-12.0f, below->velocity.y);
+}
+
+TEST_F(RepelBallTest, FallingFastIsDrawnBeyondTheBottomOnceThenBroughtBack) {
+    auto ball = makeBall(400.0f, 595.0f, Vec2(0.0f, 20.0f));
+    mouse = Vec2(400.0f, 0.0f);
+    ball->step(surface.dc(), 1);
+    EXPECT_GT(ball->position.y, 600.0f);
+    const float speed = ball->velocity.y;
+    ball->step(surface.dc(), 1);
+    EXPECT_LT(ball->velocity.y, 0.0f);
+    // Reflected and put on the edge, then moved up by the reflected speed less gravity and
+    // less the mouse's push from above (100 / 600).
+    EXPECT_NEAR(600.0 - speed + 1.0 + 100.0 / 600.0, ball->position.y, 0.01);
+}
+
+TEST_F(RepelBallTest, MakesOneStepPerFrameWhateverTheTickCount) {
+    auto ball = makeBall(400.0f, 300.0f, Vec2(3.0f, 0.0f));
+    mouse = Vec2(400.0f, 0.0f);
+    ball->step(surface.dc(), 5);
+    EXPECT_NEAR(403.0, ball->position.x, 1e-3);
+}
+
+TEST_F(RepelBallTest, IsAWhiteDiscWithABlackOutline) {
+    auto ball = makeBall(390.0f, 299.0f, Vec2(10.0f, 0.0f));
+    mouse = Vec2(0.0f, 0.0f);
+    const Vec2 push = ball->push();
+    ball->step(surface.dc(), 1);
+    const int x = toPixel(ball->position.x);
+    const int y = toPixel(ball->position.y);
+    ASSERT_EQ(toPixel(400.0f + push.x), x);
+
+    EXPECT_EQ(RGB(0, 0, 0), surface.pixel(x - 10, y));
+    EXPECT_EQ(RGB(0, 0, 0), surface.pixel(x, y - 10));
+    EXPECT_EQ(white, surface.pixel(x, y));
+    EXPECT_EQ(white, surface.pixel(x - 12, y));
+}
+
+TEST(BallRepelScene, DrawsEachBallsVelocityYThenXThenItsStartPointYThenX) {
+    const std::vector<int> draws = drawsAfterSeed(11, 8);
+    SceneHarness<BallRepelScene> harness;
+    ASSERT_EQ(BallRepelScene::ballCount, harness.scene.objectList.count());
+
+    for (int i = 0; i < 2; ++i) {
+        const auto* ball = static_cast<const RepelBall*>(harness.scene.objectList.get(i));
+        const int* r = &draws[static_cast<std::size_t>(4 * i)];
+        EXPECT_FLOAT_EQ(static_cast<float>(5.0 - (r[0] % 100) * 0.1), ball->velocity.y);
+        EXPECT_FLOAT_EQ(static_cast<float>(5.0 - (r[1] % 100) * 0.1), ball->velocity.x);
+        EXPECT_FLOAT_EQ(static_cast<float>(100 + r[2] % 300), ball->position.y);
+        EXPECT_FLOAT_EQ(static_cast<float>(100 + r[3] % 300), ball->position.x);
+        EXPECT_FLOAT_EQ(1.0f, ball->acceleration.y);
+    }
+}
+
+TEST(BallRepelScene, AlwaysCountsItsTwentyFourBalls) {
+    SceneHarness<BallRepelScene> harness;
+    for (int frame = 0; frame < 50; ++frame) {
+        harness.scene.onMouseMove(0, at(8 * frame, 6 * frame));
+        harness.scene.onLeftDown(0, at(8 * frame, 6 * frame));
+        harness.scene.onRightDown(0, at(8 * frame, 6 * frame));
+        harness.frame(1 + frame % 3);
+        ASSERT_STREQ("num of object : 24 ", harness.scene.overlayText());
+    }
+    EXPECT_FLOAT_EQ(392.0f, harness.scene.mouse.x);
+}

@@ -1,0 +1,61 @@
+// Helpers of the demonstration scenes' tests: a program's scene attached to a hidden window of
+// the programs' client size and built, with a white frame surface of the same size, so that
+// frames and input can be driven directly, without the timer.
+#pragma once
+
+#include "test_surface.h"
+#include "test_window.h"
+
+#include "random.h"
+
+#include <vector>
+
+constexpr int clientWidth = 800;
+constexpr int clientHeight = 600;
+constexpr COLORREF white = RGB(255, 255, 255);
+
+template <class Scene> struct SceneHarness {
+    // The window outlives the scene, the scene outlives the surface.
+    TestWindow window{clientWidth, clientHeight};
+    Scene scene;
+    TestSurface surface{clientWidth, clientHeight};
+
+    SceneHarness() {
+        scene.attachWindow(window.handle());
+        scene.buildScene();
+    }
+
+    // One frame as the engine runs it: the surface is cleared to white first.
+    void frame(int elapsedTicks) {
+        surface.fill(white);
+        scene.renderFrame(surface.dc(), elapsedTicks);
+    }
+};
+
+// The lParam of a mouse message at (x, y).
+inline LPARAM at(int x, int y) {
+    return MAKELPARAM(x, y);
+}
+
+// The values the generator yields after seedRandom(seed), in order.
+inline std::vector<int> drawsAfterSeed(unsigned int seed, int count) {
+    seedRandom(seed);
+    std::vector<int> values;
+    for (int i = 0; i < count; ++i) {
+        values.push_back(nextRandom());
+    }
+    seedRandom(seed);
+    return values;
+}
+
+// Whether two surfaces of the same size hold the same picture.
+inline bool samePicture(const TestSurface& a, const TestSurface& b) {
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
