@@ -72,9 +72,12 @@ prepare_wine_prefix() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     mkdir -p "$WINEPREFIX"
-    "$WINESERVER" -p
-    "$WINE64" wineboot -i >/dev/null 2>&1
-    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    "$WINESERVER" -p || true
+    # A prefix that is still being set up can make wineboot report failure; the reg call that
+    # follows waits for the prefix either way.
+    "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 ||
+        log "could not turn off Wine's window-manager mode: closing windows will be slow"
 }
 
 stop_wine() {
