@@ -1,0 +1,198 @@
+// Frame timing, percentiles and the benchmark's table and CSV.
+#include "frame_bench.h"
+
+#include "gdi_objects.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+const char csvHeader[] = "scenario,width,height,frames,p50_ms,p99_ms,max_ms,p50_vs_floor,"
+                         "p99_vs_floor,peak_objects,peak_gdi_objects";
+
+double secondsPerCount() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double percentile(std::vector<double> sorted, double fraction) {
+    if (sorted.empty()) {
+        return 0.0;
+    }
+    const size_t index =
+        static_cast<size_t>(fraction * static_cast<double>(sorted.size() - 1) + 0.5);
+    return sorted[std::min(index, sorted.size() - 1)];
+}
+
+LRESULT CALLBACK quietWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND createHiddenWindow(int width, int height) {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = quietWindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "BenchWindow";
+        RegisterClassA(&windowClass);
+        registered = true;
+    }
+    return CreateWindowExA(0, "BenchWindow", "bench", WS_POPUP, 0, 0, width, height, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string formatRow(const ScenarioResult& r) {
+    char row[512];
+    std::snprintf(row, sizeof row, "%s,%d,%d,%d,%.3f,%.3f,%.3f,%.2f,%.2f,%d,%d", r.scenario.c_str(),
+                  r.width, r.height, r.frames, r.p50, r.p99, r.max, r.p50VsFloor, r.p99VsFloor,
+                  r.peakObjects, r.peakGdiObjects);
+    return row;
+}
+} // namespace
+
+BenchOptions parseBenchOptions(int argc, char** argv) {
+    BenchOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--quick") == 0) {
+            options.quick = true;
+        } else if (std::strcmp(argv[i], "--rows") == 0) {
+            options.rowsOnly = true;
+        } else if (std::strcmp(argv[i], "--csv") == 0 && i + 1 < argc) {
+            options.csvPath = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: %s [--quick] [--csv FILE]\n", argv[0]);
+            std::exit(2);
+        }
+    }
+    return options;
+}
+
+BenchSurface::BenchSurface(int width, int height)
+    : surfaceWidth(width), surfaceHeight(height), windowHandle(createHiddenWindow(width, height)) {
+    HDC screen = GetDC(nullptr);
+    frameDC = CreateCompatibleDC(screen);
+    frameBitmap = CreateCompatibleBitmap(screen, width, height);
+    SelectObject(frameDC, frameBitmap);
+    SetROP2(frameDC, R2_COPYPEN);
+    copyDC = CreateCompatibleDC(screen);
+    copyBitmap = CreateCompatibleBitmap(screen, width, height);
+    SelectObject(copyDC, copyBitmap);
+    ReleaseDC(nullptr, screen);
+}
+
+BenchSurface::~BenchSurface() {
+    DeleteDC(frameDC);
+    DeleteObject(frameBitmap);
+    DeleteDC(copyDC);
+    DeleteObject(copyBitmap);
+    DestroyWindow(windowHandle);
+}
+
+void BenchSurface::copyToWindow() const {
+    BitBlt(copyDC, 0, 0, surfaceWidth, surfaceHeight, frameDC, 0, 0, SRCCOPY);
+}
+
+ScenarioResult measureFrames(const std::string& scenario, BenchSurface& surface, int frames,
+                             const FrameDrawer& draw, const ObjectCounter& countObjects) {
+    static const double toMs = secondsPerCount() * 1000.0;
+    std::vector<double> times;
+    times.reserve(static_cast<size_t>(frames));
+    ScenarioResult result;
+    result.scenario = scenario;
+    result.width = surface.width();
+    result.height = surface.height();
+    result.frames = frames;
+    gdiCount::resetPeak();
+    for (int i = 0; i < frames; ++i) {
+        LARGE_INTEGER start;
+        LARGE_INTEGER stop;
+        QueryPerformanceCounter(&start);
+        PatBlt(surface.dc(), 0, 0, surface.width(), surface.height(), WHITENESS);
+        if (draw) {
+            draw(surface.dc(), i);
+        }
+        SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
+        SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));
+        surface.copyToWindow();
+        GdiFlush();
+        QueryPerformanceCounter(&stop);
+        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * toMs);
+        if (countObjects) {
+            result.peakObjects = std::max(result.peakObjects, countObjects());
+        }
+    }
+    std::sort(times.begin(), times.end());
+    result.p50 = percentile(times, 0.50);
+    result.p99 = percentile(times, 0.99);
+    result.max = times.empty() ? 0.0 : times.back();
+    result.peakGdiObjects = gdiCount::peak();
+    return result;
+}
+
+ScenarioResult measureFloor(BenchSurface& surface, int frames) {
+    return measureFrames("floor", surface, frames, nullptr, nullptr);
+}
+
+std::vector<ScenarioResult> parseResultRows(const std::string& text) {
+    std::vector<ScenarioResult> results;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line.rfind("scenario,", 0) == 0) {
+            continue;
+        }
+        ScenarioResult r;
+        char name[200] = {};
+        if (std::sscanf(line.c_str(), "%199[^,],%d,%d,%d,%lf,%lf,%lf,%lf,%lf,%d,%d", name, &r.width,
+                        &r.height, &r.frames, &r.p50, &r.p99, &r.max, &r.p50VsFloor, &r.p99VsFloor,
+                        &r.peakObjects, &r.peakGdiObjects) == 11) {
+            r.scenario = name;
+            results.push_back(r);
+        }
+    }
+    return results;
+}
+
+void reportResults(std::vector<ScenarioResult> results, const BenchOptions& options) {
+    std::map<std::pair<int, int>, ScenarioResult> floors;
+    for (const ScenarioResult& r : results) {
+        if (r.scenario == "floor") {
+            floors[{r.width, r.height}] = r;
+        }
+    }
+    for (ScenarioResult& r : results) {
+        const auto floor = floors.find({r.width, r.height});
+        if (floor != floors.end() && floor->second.p50 > 0 && floor->second.p99 > 0) {
+            r.p50VsFloor = r.p50 / floor->second.p50;
+            r.p99VsFloor = r.p99 / floor->second.p99;
+        }
+    }
+    if (options.rowsOnly) {
+        for (const ScenarioResult& r : results) {
+            std::printf("%s\n", formatRow(r).c_str());
+        }
+        return;
+    }
+    std::printf("%-44s %9s %6s %8s %8s %8s %7s %7s %7s %6s\n", "scenario", "size", "frames",
+                "p50 ms", "p99 ms", "max ms", "p50/fl", "p99/fl", "objects", "gdi");
+    for (const ScenarioResult& r : results) {
+        char size[32];
+        std::snprintf(size, sizeof size, "%dx%d", r.width, r.height);
+        std::printf("%-44s %9s %6d %8.3f %8.3f %8.3f %7.2f %7.2f %7d %6d%s%s\n", r.scenario.c_str(),
+                    size, r.frames, r.p50, r.p99, r.max, r.p50VsFloor, r.p99VsFloor, r.peakObjects,
+                    r.peakGdiObjects, r.note.empty() ? "" : "  ", r.note.c_str());
+    }
+    if (!options.csvPath.empty()) {
+        std::ofstream csv(options.csvPath);
+        csv << csvHeader << "\n";
+        for (const ScenarioResult& r : results) {
+            csv << formatRow(r) << "\n";
+        }
+    }
+}
