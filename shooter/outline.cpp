@@ -7,7 +7,9 @@ namespace {
 constexpr double fullTurn = 6.283185307179586;
 } // namespace
 
-Outline::Outline(const Outline& other) { *this = other; }
+Outline::Outline(const Outline& other) {
+    *this = other;
+}
 
 Outline& Outline::operator=(const Outline& other) {
     if (this == &other) {
