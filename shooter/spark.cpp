@@ -2,6 +2,7 @@
 #include "spark.h"
 
 #include "area.h"
+#include "gdi_objects.h"
 
 namespace {
 // A spark whose velocity lies strictly inside this square on both axes is spent.
@@ -9,8 +10,9 @@ constexpr float restingSpeed = 3.0f;
 } // namespace
 
 Spark::Spark(const Area* arenaArea, const Vec2& origin, float speed, float angle, float sparkDrag,
-             COLORREF colour, int penWidth)
-    : position(origin), arena(arenaArea), pen(PS_SOLID, penWidth, colour), drag(sparkDrag) {
+             COLORREF sparkColour, int sparkPenWidth)
+    : position(origin), arena(arenaArea), colour(sparkColour), penWidth(sparkPenWidth),
+      drag(sparkDrag) {
     velocity.setPolar(angle, speed);
 }
 
@@ -25,6 +27,7 @@ void Spark::advance() {
 
 void Spark::draw(HDC dc) {
     screenPosition = position + arena->origin;
+    const Pen pen(PS_SOLID, penWidth, colour);
     const HGDIOBJ previous = SelectObject(dc, static_cast<HPEN>(pen));
     screenPosition.drawLine(dc, screenPosition + velocity);
     SelectObject(dc, previous);

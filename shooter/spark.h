@@ -1,8 +1,12 @@
 // Spark: one streak of an explosion. It flies from the burst's origin, slows by its own drag
-// and is spent once it is slow enough; its pen lives as long as it does.
+// and is spent once it is slow enough.
+//
+// A spark keeps the look of its pen and makes the pen only for the moment it draws: flames
+// that touch an enemy still in the solid list each repeat its death bursts, so one shot can
+// raise thousands of sparks at once, and a pen held for every spark's life could exhaust the
+// GDI objects a process may own.
 #pragma once
 
-#include "gdi_objects.h"
 #include "vec2.h"
 
 #include <windows.h>
@@ -12,7 +16,7 @@ class Area;
 class Spark {
 public:
     Spark(const Area* arenaArea, const Vec2& origin, float speed, float angle, float sparkDrag,
-          COLORREF colour, int penWidth);
+          COLORREF sparkColour, int sparkPenWidth);
     Spark(const Spark&) = delete;
     Spark& operator=(const Spark&) = delete;
 
@@ -31,7 +35,8 @@ public:
     // 1 while alive, 0 when spent.
     int alive = 1;
     Vec2 velocity;
-    Pen pen;
+    COLORREF colour;
+    int penWidth;
     // 2.0 .. 11.9: each tick the spark loses 1/drag of its velocity.
     float drag;
 };

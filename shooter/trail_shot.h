@@ -35,6 +35,9 @@ public:
     Vec2 trail[3];
     Vec2 trailScreen[3];
     World* world;
+    Pen headPen;
+    Pen middlePen;
+    Pen tailPen;
 
 protected:
     TrailShot(World* owner, int x, int y, float angle, float speed, int startLife,
@@ -44,9 +47,4 @@ protected:
     void shiftTrail();
     // The number of arena walls the truncated position lies beyond (two in a corner).
     int wallsCrossed() const;
-
-private:
-    Pen headPen;
-    Pen middlePen;
-    Pen tailPen;
 };
