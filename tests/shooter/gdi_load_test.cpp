@@ -67,4 +67,44 @@ TEST_P(HeldWeapon, KeepsTheLivePensFarBelowTheProcessLimit) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWeapon, HeldWeapon, ::testing::Values(0u, 1u, 2u, 3u, 4u));
 
+// Every flame that reaches an enemy still waiting for removal repeats its three death bursts,
+// so enemies walking into a grown flame cloud raise thousands of sparks in a few ticks.
+TEST(FlameCloud, RaisingThousandsOfSparksKeepsTheLivePensBounded) {
+    const int liveBefore = gdiCount::live();
+    {
+        seedRandom(3);
+        CombatWorld scene;
+        Player* player = scene.addObject(new Player(&scene.world, 500, 500));
+        scene.world.leftButton = 1;
+        player->weaponIndex = 3;
+        scene.world.mouse = Vec2(600, 500);
+        scene.runTicks(20);
+        gdiCount::resetPeak();
+        int mostSparks = 0;
+        for (int tick = 0; tick < 80; ++tick) {
+            if (tick % 8 == 0) {
+                scene.addEnemy(540, 500);
+                scene.addEnemy(550, 490);
+                scene.addEnemy(550, 510);
+            }
+            player->life = 100;
+            scene.runTicks(1);
+            // Flames live at most 8 ticks: a larger life is a burst's count of sparks.
+            int sparks = 0;
+            for (int i = 0; i < scene.objects(); ++i) {
+                const Entity* object = scene.object(i);
+                if (object != player && object->life > 8) {
+                    sparks += object->life;
+                }
+            }
+            mostSparks = sparks > mostSparks ? sparks : mostSparks;
+        }
+        std::printf("flame cloud: %d sparks or more at once, peak %d live GDI objects\n",
+                    mostSparks, gdiCount::peak());
+        EXPECT_GT(mostSparks, 1000);
+        EXPECT_LT(gdiCount::peak(), 1500);
+    }
+    EXPECT_EQ(gdiCount::live(), liveBefore);
+}
+
 } // namespace

@@ -267,8 +267,10 @@ TEST(FlameGenerations, ChildrenTurnAndSlowByTheirDraws) {
     EXPECT_EQ(left->position.x, std::trunc(flame->position.x));
     EXPECT_NEAR(left->velocity.angle(), turnLeft * 0.08, 1e-5);
     EXPECT_NEAR(right->velocity.angle(), -turnRight * 0.08, 1e-5);
-    EXPECT_NEAR(left->velocity.length(), std::fabs(velocity.length() - static_cast<float>(slowLeft)), 1e-4);
-    EXPECT_NEAR(right->velocity.length(), std::fabs(velocity.length() - static_cast<float>(slowRight)), 1e-4);
+    EXPECT_NEAR(left->velocity.length(),
+                std::fabs(velocity.length() - static_cast<float>(slowLeft)), 1e-4);
+    EXPECT_NEAR(right->velocity.length(),
+                std::fabs(velocity.length() - static_cast<float>(slowRight)), 1e-4);
 }
 
 TEST(FlameFlight, SlowsByTwoPercentPerUpdate) {
