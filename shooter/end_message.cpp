@@ -8,6 +8,17 @@ const char loseText[] = "вы проеграли, нажмите F2, чтобы 
 
 namespace {
 const Vec2 textPlace(100, 100);
+
+// Writes the text in the surface's own font and colours on an opaque strip of its background
+// colour. The heads-up display leaves the surface's background mode transparent, and the
+// surface's black letters straight on the black arena could not be read.
+void drawEndText(HDC dc, const char* text) {
+    const int previousMode = SetBkMode(dc, OPAQUE);
+    textPlace.drawText(dc, text);
+    if (previousMode != 0) {
+        SetBkMode(dc, previousMode);
+    }
+}
 } // namespace
 
 WinMessage::WinMessage() {
@@ -15,7 +26,7 @@ WinMessage::WinMessage() {
 }
 
 void WinMessage::draw(HDC dc) {
-    textPlace.drawText(dc, winText);
+    drawEndText(dc, winText);
 }
 
 LoseMessage::LoseMessage() {
@@ -23,5 +34,5 @@ LoseMessage::LoseMessage() {
 }
 
 void LoseMessage::draw(HDC dc) {
-    textPlace.drawText(dc, loseText);
+    drawEndText(dc, loseText);
 }

@@ -206,4 +206,27 @@ TEST(EndTexts, AreTheRussianWindows1251TextsAtOneHundredOneHundred) {
     EXPECT_GT(painted, 100);
 }
 
+TEST(EndTexts, CanBeReadOverTheBlackArenaAfterTheDisplayLeftTheSurfaceTransparent) {
+    TestSurface surface(800, 200, RGB(0, 0, 0));
+    SetBkMode(surface.dc(), TRANSPARENT);
+    LoseMessage lose;
+    lose.draw(surface.dc());
+    SIZE extent{};
+    GetTextExtentPoint32A(surface.dc(), loseText, 49, &extent);
+    int background = 0;
+    int letters = 0;
+    for (int y = 100; y < 100 + extent.cy; ++y) {
+        for (int x = 100; x < 100 + extent.cx; ++x) {
+            background += surface.pixel(x, y) == RGB(255, 255, 255) ? 1 : 0;
+            letters += surface.pixel(x, y) == RGB(0, 0, 0) ? 1 : 0;
+        }
+    }
+    // Black letters on a white strip; outside the strip the arena stays black.
+    EXPECT_GT(background, extent.cx * extent.cy / 2);
+    EXPECT_GT(letters, 100);
+    EXPECT_EQ(surface.pixel(99, 100), RGB(0, 0, 0));
+    EXPECT_EQ(surface.pixel(100, 100 + extent.cy), RGB(0, 0, 0));
+    EXPECT_EQ(GetBkMode(surface.dc()), TRANSPARENT);
+}
+
 } // namespace
