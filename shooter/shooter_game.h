@@ -1,16 +1,28 @@
-// ShooterGame: the scene class of the shooter programs.
+// ShooterGame: the scene class of the shooter programs. It builds the world once the surfaces
+// exist, drives the world's frame, records the mouse and keyboard in the world for the player
+// to read, and carries out the keyboard commands (quit, pause, help, restart).
 #pragma once
 
 #include "engine.h"
+#include "world.h"
+
+#include <windows.h>
 
 class ShooterGame : public Engine {
 public:
     static constexpr EngineStyle shellStyle = EngineStyle::Game;
+    // The way the game shows its modal boxes; tests put a non-blocking stand-in here.
+    using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
     ShooterGame() : Engine(shellStyle) {}
+    ~ShooterGame() = default;
 
     void renderFrame(HDC target, int elapsedTicks) override;
     void buildScene() override;
+
+    // Empties the lists of the old game and builds a new one; input state and the cross-hair
+    // stay.
+    void restart();
 
     void onKeyDown(WPARAM wParam, LPARAM lParam);
     void onKeyUp(WPARAM wParam, LPARAM lParam);
@@ -20,4 +32,12 @@ public:
     void onRightDown(WPARAM wParam, LPARAM lParam);
     void onRightUp(WPARAM wParam, LPARAM lParam);
     void onWheel(WPARAM wParam, LPARAM lParam);
+
+    World world;
+    MessageBoxFunction showMessage = MessageBoxA;
+
+private:
+    void togglePause();
+    void showHelp();
+    void holdKey(int key);
 };

@@ -1,0 +1,8 @@
+// Drawing of a screen region.
+#include "area.h"
+
+void Area::draw(HDC dc) const {
+    const int ix = toPixel(origin.x);
+    const int iy = toPixel(origin.y);
+    Rectangle(dc, ix, iy, ix + width, iy + height);
+}

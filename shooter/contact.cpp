@@ -1,0 +1,15 @@
+// The shots' contact test against the world's enemies.
+#include "contact.h"
+
+#include "solid.h"
+#include "world.h"
+
+Solid* struckEnemy(const World* world, const Vec2& point, const Vec2& velocity) {
+    for (int i = 0; i < world->solidList.count(); ++i) {
+        Solid* solid = world->solidList.get(i);
+        if (solid->kind == enemyKind && solid->hitTest(point, velocity)) {
+            return solid;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,30 @@
+// Enemy: a cyan ten-sided polygon that flies straight at a constant speed, bounces off the
+// arena walls, takes five hits and bursts when destroyed. It makes no decisions.
+#pragma once
+
+#include "gdi_objects.h"
+#include "solid.h"
+#include "vec2.h"
+
+#include <windows.h>
+
+class World;
+
+class Enemy : public Solid {
+public:
+    Enemy(World* owner, int x, int y, float angle, float speed);
+    ~Enemy() override;
+
+    // Bounces off each wall the outline's circle has reached, then moves.
+    void update() override;
+    void draw(HDC dc) override;
+    // Costs one life; leaves the bursts of a hit, or of the destruction on the last life.
+    void hit() override;
+    // A circle test around the reference point: the polygon's shape and the velocity play no
+    // part.
+    bool hitTest(const Vec2& point, const Vec2& velocity) override;
+
+    Vec2 velocity;
+    World* world;
+    Pen pen;
+};

@@ -1,0 +1,5 @@
+// The text of the help box: how to leave, pause, get help, restart, aim, fire and change
+// weapon.
+#pragma once
+
+extern const char helpText[];

@@ -1,0 +1,28 @@
+// Star placement and drawing.
+#include "star_field.h"
+
+#include "area.h"
+#include "random.h"
+#include "world.h"
+
+StarField::StarField(World* owner) : world(owner) {
+    life = 1;
+    const Area* arena = world->arena();
+    for (int i = 0; i < starCount; ++i) {
+        // Two separate statements: x takes the first draw, y the second.
+        const int x = nextRandom() % arena->width;
+        const int y = nextRandom() % arena->height;
+        stars[i].set(x, y);
+    }
+}
+
+StarField::~StarField() = default;
+
+void StarField::draw(HDC dc) {
+    SelectObject(dc, starPen);
+    const Vec2 origin = world->arena()->origin;
+    for (int i = 0; i < starCount; ++i) {
+        // A one-pixel line from (x - 1, y) to (x, y) sets the pixel (x - 1, y).
+        (stars[i] + origin).drawDot(dc);
+    }
+}

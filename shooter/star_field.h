@@ -1,0 +1,24 @@
+// StarField: 500 single-pixel stars at random arena positions, scrolling with the arena.
+#pragma once
+
+#include "entity.h"
+#include "gdi_objects.h"
+#include "star_colour.h"
+
+class World;
+
+class StarField : public Entity {
+public:
+    static constexpr int capacity = 500;
+
+    explicit StarField(World* owner);
+    ~StarField() override;
+
+    void draw(HDC dc) override;
+
+    World* world;
+    Pen starPen{PS_SOLID, 1, starColour};
+    // Arena coordinates, 0..999 on both axes.
+    Vec2 stars[capacity];
+    int starCount = capacity;
+};

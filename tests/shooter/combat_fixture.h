@@ -1,0 +1,78 @@
+// Helpers of the combat tests: a bare world with the regions of an 1100 x 1000 client and
+// empty lists, ticks run through the world's own frame, the pens' looks, and a count of the
+// numbers drawn from the generator.
+#pragma once
+
+#include "area.h"
+#include "enemy.h"
+#include "entity.h"
+#include "random.h"
+#include "solid.h"
+#include "test_surface.h"
+#include "world.h"
+
+#include <windows.h>
+
+#include <vector>
+
+class CombatWorld {
+public:
+    explicit CombatWorld(const Vec2& arenaOrigin = Vec2(0, 0)) : surface(1100, 1000) {
+        world.areaList.add(new Area(arenaOrigin, 1000, 1000));
+        world.areaList.add(new Area(Vec2(0, 0), 1000, 1000));
+        world.areaList.add(new Area(Vec2(1000, 0), 100, 1000));
+    }
+
+    template <class T> T* addObject(T* entity) {
+        world.objectList.add(entity);
+        return entity;
+    }
+    Enemy* addEnemy(int x, int y, float angle = 0.0f, float speed = 0.0f) {
+        Enemy* enemy = new Enemy(&world, x, y, angle, speed);
+        world.solidList.add(enemy);
+        return enemy;
+    }
+    // Whole ticks of the world's frame, drawn once into the surface afterwards.
+    void runTicks(int ticks) {
+        surface.fill(RGB(255, 255, 255));
+        world.runFrame(surface.dc(), ticks);
+        selectStockObjects();
+    }
+    // Lets the objects' own pens go: nothing may be deleted while selected.
+    void selectStockObjects() {
+        SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
+        SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));
+    }
+    Entity* object(int index) const { return world.objectList.get(index); }
+    int objects() const { return world.objectList.count(); }
+
+    World world;
+    TestSurface surface;
+};
+
+struct PenLookSeen {
+    int width;
+    COLORREF colour;
+};
+
+inline PenLookSeen penLook(HPEN pen) {
+    LOGPEN description{};
+    GetObjectA(pen, sizeof description, &description);
+    return {description.lopnWidth.x, description.lopnColor};
+}
+
+// The numbers drawn from the generator since it was seeded with seed (up to 200000).
+inline int drawsSince(unsigned int seed) {
+    const int next[3] = {nextRandom(), nextRandom(), nextRandom()};
+    seedRandom(seed);
+    std::vector<int> sequence;
+    for (int i = 0; i < 200003; ++i) {
+        sequence.push_back(nextRandom());
+    }
+    for (int i = 0; i + 2 < static_cast<int>(sequence.size()); ++i) {
+        if (sequence[i] == next[0] && sequence[i + 1] == next[1] && sequence[i + 2] == next[2]) {
+            return i;
+        }
+    }
+    return -1;
+}

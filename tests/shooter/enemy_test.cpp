@@ -1,0 +1,216 @@
+// Outlines and enemies: the decagon, deep copies, the bounces off the four walls, five hits and
+// their bursts, the circle contact test, the count of live solids and the cyan picture.
+#include "combat_fixture.h"
+
+#include "bolts.h"
+#include "burst.h"
+#include "gdi_objects.h"
+#include "outline.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const COLORREF cyan = RGB(100, 255, 255);
+
+TEST(OutlineShape, IsARegularPolygonFromThePlusXAxisWithItsBoundingRadius) {
+    Outline outline;
+    outline.buildRegular(20.0f, 10);
+    ASSERT_EQ(outline.vertices.count(), 10);
+    EXPECT_EQ(outline.vertices.get(0)->x, 20.0f);
+    EXPECT_EQ(outline.vertices.get(0)->y, 0.0f);
+    EXPECT_NEAR(outline.vertices.get(1)->x, 20.0 * std::cos(0.6283185), 1e-4);
+    EXPECT_NEAR(outline.vertices.get(5)->x, -20.0f, 1e-4);
+    EXPECT_GE(outline.radius, 20.0f);
+    EXPECT_NEAR(outline.radius, 20.0f, 1e-4);
+    EXPECT_EQ(outline.centre.x, 0.0f);
+
+    outline.buildRegular(5.0f, 3);
+    EXPECT_EQ(outline.vertices.count(), 3);
+    EXPECT_NEAR(outline.radius, 5.0f, 1e-5);
+}
+
+TEST(OutlineShape, CopiesAreDeepAndReplaceTheOldCorners) {
+    Outline original;
+    original.buildRegular(20.0f, 10);
+    original.position = Vec2(7, 8);
+    Outline copy;
+    copy.buildRegular(3.0f, 4);
+    copy = original;
+    ASSERT_EQ(copy.vertices.count(), 10);
+    EXPECT_NE(copy.vertices.get(0), original.vertices.get(0));
+    EXPECT_EQ(copy.vertices.get(3)->x, original.vertices.get(3)->x);
+    EXPECT_EQ(copy.position.x, 7.0f);
+    EXPECT_EQ(copy.radius, original.radius);
+    copy.vertices.get(0)->x = 99.0f;
+    EXPECT_EQ(original.vertices.get(0)->x, 20.0f);
+
+    const Outline constructed(original);
+    EXPECT_EQ(constructed.vertices.count(), 10);
+    EXPECT_NE(constructed.vertices.get(9), original.vertices.get(9));
+}
+
+TEST(EnemyBuild, IsAFiveLifeEnemyWithACyanPenAndAPlacedDecagon) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(300, 400, 0.5f, 4.0f);
+    EXPECT_EQ(enemy->life, 5);
+    EXPECT_EQ(enemy->kind, enemyKind);
+    EXPECT_EQ(enemy->outline.position.x, 300.0f);
+    EXPECT_EQ(enemy->outline.position.y, 400.0f);
+    EXPECT_EQ(enemy->screenOutline.vertices.count(), 10);
+    EXPECT_EQ(enemy->screenOutline.position.x, 300.0f);
+    EXPECT_NEAR(enemy->velocity.x, 4.0 * std::cos(0.5), 1e-5);
+    EXPECT_NEAR(enemy->velocity.y, 4.0 * std::sin(0.5), 1e-5);
+    EXPECT_EQ(penLook(enemy->pen).width, 2);
+    EXPECT_EQ(penLook(enemy->pen).colour, cyan);
+}
+
+TEST(EnemyBounce, OffTheLeftWallAfterItsTruncatedXFallsBelowTheRadius) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(21, 500, 3.14159265f, 5.0f);
+    enemy->update();
+    EXPECT_NEAR(enemy->outline.position.x, 16.0f, 1e-4);
+    enemy->update();
+    EXPECT_NEAR(enemy->velocity.x, 5.0f, 1e-4);
+    EXPECT_NEAR(enemy->velocity.y, 0.0f, 1e-4);
+    EXPECT_NEAR(enemy->outline.position.x, 25.0f, 1e-4);
+}
+
+TEST(EnemyBounce, OffTheRightWallWhicheverWayItPointed) {
+    CombatWorld scene;
+    Enemy* outward = scene.addEnemy(0, 500, 0.3f, 5.0f);
+    Enemy* inward = scene.addEnemy(0, 500, 2.8f, 5.0f);
+    for (Enemy* enemy : {outward, inward}) {
+        enemy->outline.position.x = 985.7f;
+        const float before = enemy->velocity.x;
+        enemy->update();
+        EXPECT_NEAR(enemy->velocity.x, -before, 1e-4);
+        EXPECT_NEAR(enemy->outline.position.x, 980.0f - before, 1e-3);
+    }
+    // 980.9 truncates to 980, which is not beyond the margin.
+    Enemy* inside = scene.addEnemy(0, 500, 0.0f, 5.0f);
+    inside->outline.position.x = 980.9f;
+    inside->update();
+    EXPECT_NEAR(inside->velocity.x, 5.0f, 1e-4);
+}
+
+TEST(EnemyBounce, OffTheBottomAndTopWalls) {
+    CombatWorld scene;
+    Enemy* falling = scene.addEnemy(500, 981, 1.2f, 6.0f);
+    const Vec2 down = falling->velocity;
+    falling->update();
+    EXPECT_NEAR(falling->velocity.x, down.x, 1e-4);
+    EXPECT_NEAR(falling->velocity.y, -down.y, 1e-4);
+    EXPECT_NEAR(falling->outline.position.y, 980.0f - down.y, 1e-3);
+
+    Enemy* rising = scene.addEnemy(500, 19, -1.2f, 6.0f);
+    const Vec2 up = rising->velocity;
+    rising->update();
+    EXPECT_NEAR(rising->velocity.y, -up.y, 1e-4);
+    EXPECT_NEAR(rising->outline.position.y, 20.0f - up.y, 1e-3);
+}
+
+TEST(EnemyBounce, ACornerReleaseTurnsBothComponentsAndStepsOutOfTheMargin) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(10, 990, 2.5f, 3.0f);
+    const Vec2 before = enemy->velocity;
+    enemy->update();
+    EXPECT_NEAR(enemy->velocity.x, -before.x, 1e-4);
+    EXPECT_NEAR(enemy->velocity.y, -before.y, 1e-4);
+    EXPECT_NEAR(enemy->outline.position.x, 20.0f - before.x, 1e-3);
+    EXPECT_NEAR(enemy->outline.position.y, 980.0f - before.y, 1e-3);
+}
+
+TEST(EnemyBounce, KeepsItsSpeedAndStaysNearTheArenaForAnyLength) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(10, 10, -2.0f, 10.9f);
+    for (int tick = 0; tick < 5000; ++tick) {
+        enemy->update();
+        ASSERT_GT(enemy->outline.position.x, 20.0f - 11.0f);
+        ASSERT_LT(enemy->outline.position.x, 980.0f + 11.0f);
+        ASSERT_GT(enemy->outline.position.y, 20.0f - 11.0f);
+        ASSERT_LT(enemy->outline.position.y, 980.0f + 11.0f);
+    }
+    EXPECT_NEAR(enemy->velocity.length(), 10.9f, 1e-3);
+}
+
+TEST(EnemyHits, FourRedBurstsThenRedGreenAndBlueOnTheFifth) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(200, 300);
+    for (int hit = 1; hit <= 4; ++hit) {
+        enemy->hit();
+        EXPECT_EQ(enemy->life, 5 - hit);
+        ASSERT_EQ(scene.objects(), hit);
+        const Burst* burst = static_cast<const Burst*>(scene.object(hit - 1));
+        EXPECT_EQ(burst->sparks.count(), 10);
+        EXPECT_EQ(burst->sparks.get(0)->penWidth, 5);
+        EXPECT_EQ(burst->position.x, 200.0f);
+    }
+    enemy->hit();
+    EXPECT_EQ(enemy->life, 0);
+    ASSERT_EQ(scene.objects(), 7);
+    const Burst* red = static_cast<const Burst*>(scene.object(4));
+    const Burst* green = static_cast<const Burst*>(scene.object(5));
+    const Burst* blue = static_cast<const Burst*>(scene.object(6));
+    EXPECT_EQ(red->sparks.get(0)->penWidth, 5);
+    EXPECT_GE(GetGValue(green->sparks.get(0)->colour), 100);
+    EXPECT_LT(GetBValue(green->sparks.get(0)->colour), 80);
+    EXPECT_GE(GetBValue(blue->sparks.get(0)->colour), 150);
+    EXPECT_EQ(blue->sparks.count(), 10);
+
+    enemy->hit();
+    EXPECT_EQ(enemy->life, 0);
+    EXPECT_EQ(scene.objects(), 7);
+}
+
+TEST(EnemyHits, AKilledEnemyStaysUntilTheNextSolidRemovalPass) {
+    CombatWorld scene;
+    const int solids = liveSolidCount;
+    Enemy* enemy = scene.addEnemy(540, 500);
+    enemy->life = 1;
+    scene.addObject(new GreenBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    scene.runTicks(1);
+    EXPECT_EQ(enemy->life, 0);
+    ASSERT_EQ(scene.world.solidList.count(), 1);
+    EXPECT_EQ(liveSolidCount, solids + 1);
+    scene.runTicks(1);
+    EXPECT_EQ(scene.world.solidList.count(), 0);
+    EXPECT_EQ(liveSolidCount, solids);
+}
+
+TEST(EnemyContact, IsACircleOfTheOutlineRadiusAroundThePosition) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(500, 500);
+    const Vec2 anyVelocity(3, 4);
+    EXPECT_TRUE(enemy->hitTest(Vec2(520, 500), anyVelocity));
+    EXPECT_TRUE(enemy->hitTest(Vec2(512, 516), anyVelocity));
+    EXPECT_FALSE(enemy->hitTest(Vec2(520.5f, 500.0f), anyVelocity));
+    EXPECT_FALSE(enemy->hitTest(Vec2(500.0f, 479.5f), Vec2()));
+    EXPECT_TRUE(enemy->hitTest(Vec2(500, 500), Vec2()));
+}
+
+TEST(EnemyPicture, IsACyanDecagonOutlineWithACrossAtItsCentre) {
+    CombatWorld scene(Vec2(50, 60));
+    Enemy* enemy = scene.addEnemy(100, 100);
+    const int pens = gdiCount::live();
+    enemy->draw(scene.surface.dc());
+    EXPECT_EQ(gdiCount::live(), pens);
+    EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
+    EXPECT_EQ(enemy->screenOutline.position.x, 150.0f);
+    EXPECT_EQ(enemy->screenOutline.position.y, 160.0f);
+    // The cross at the centre and the corner on the +x axis.
+    EXPECT_EQ(scene.surface.pixel(150, 160), cyan);
+    EXPECT_EQ(scene.surface.pixel(148, 160), cyan);
+    EXPECT_EQ(scene.surface.pixel(150, 158), cyan);
+    EXPECT_EQ(scene.surface.pixel(170, 160), cyan);
+    // Edges, not a filled shape: inside between the cross and the rim stays white.
+    EXPECT_EQ(scene.surface.pixel(160, 160), RGB(255, 255, 255));
+    EXPECT_EQ(scene.surface.pixel(150, 170), RGB(255, 255, 255));
+    EXPECT_EQ(scene.surface.pixel(150, 179), cyan);
+    EXPECT_EQ(scene.surface.pixel(150, 185), RGB(255, 255, 255));
+    EXPECT_GT(scene.surface.count(cyan), 200);
+}
+
+} // namespace

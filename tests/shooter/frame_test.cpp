@@ -1,0 +1,235 @@
+// The frame driver: update passes per elapsed tick in list order with a removal pass after
+// each list, one drawing pass per frame, nothing at all for a frame without ticks, and the
+// cross-hair centred on the mouse point.
+#include "world_fixture.h"
+
+#include "entity.h"
+#include "solid.h"
+#include "sprite.h"
+#include "test_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string>& events() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+// Logs its updates, draws and deletion under its name.
+class ProbeEntity : public Entity {
+public:
+    explicit ProbeEntity(std::string probeName, int startLife = 1) : name(std::move(probeName)) {
+        life = startLife;
+    }
+    ~ProbeEntity() override { events().push_back(name + " deleted"); }
+    void update() override {
+        events().push_back(name + " update");
+        if (onUpdate) {
+            onUpdate(*this);
+        }
+    }
+    void draw(HDC) override { events().push_back(name + " draw"); }
+
+    std::string name;
+    void (*onUpdate)(ProbeEntity&) = nullptr;
+};
+
+class ProbeAlgorithm : public Algorithm {
+public:
+    ProbeAlgorithm() { life = 1; }
+    void update() override { events().push_back("algorithm update"); }
+};
+
+class ProbeSolid : public Solid {
+public:
+    ProbeSolid() { life = 1; }
+    ~ProbeSolid() override { events().push_back("solid deleted"); }
+    void update() override { events().push_back("solid update"); }
+    void draw(HDC) override { events().push_back("solid draw"); }
+};
+
+// A world with one probe in every list and no regions.
+struct ProbeWorld {
+    ProbeWorld() {
+        events().clear();
+        world.algorithmList.add(new ProbeAlgorithm);
+        world.backgroundList.add(new ProbeEntity("background"));
+        world.solidList.add(new ProbeSolid);
+        world.objectList.add(object = new ProbeEntity("object"));
+        world.lastList.add(new ProbeEntity("last"));
+    }
+    World world;
+    ProbeEntity* object;
+};
+
+const std::vector<std::string> onePass = {"algorithm update", "background update", "solid update",
+                                          "object update", "last update"};
+const std::vector<std::string> drawing = {"background draw", "solid draw", "object draw",
+                                          "last draw"};
+
+TEST(FrameDriver, RunsOneUpdatePassPerTickThenDrawsOnce) {
+    ProbeWorld probes;
+    probes.world.runFrame(nullptr, 3);
+
+    std::vector<std::string> expected;
+    for (int tick = 0; tick < 3; ++tick) {
+        expected.insert(expected.end(), onePass.begin(), onePass.end());
+    }
+    expected.insert(expected.end(), drawing.begin(), drawing.end());
+    EXPECT_EQ(events(), expected);
+}
+
+TEST(FrameDriver, DrawsWithoutUpdatingWhenNoTickElapsed) {
+    ProbeWorld probes;
+    probes.world.runFrame(nullptr, 0);
+    EXPECT_EQ(events(), drawing);
+}
+
+TEST(FrameDriver, DeletesAnObjectThatDiesInItsOwnPassBeforeTheNextList) {
+    ProbeWorld probes;
+    probes.object->onUpdate = [](ProbeEntity& self) { self.life = 0; };
+    probes.world.runFrame(nullptr, 1);
+
+    const std::vector<std::string> expected = {
+        "algorithm update", "background update", "solid update", "object update", "object deleted",
+        "last update",      "background draw",   "solid draw",   "last draw"};
+    EXPECT_EQ(events(), expected);
+    EXPECT_EQ(probes.world.objectList.count(), 0);
+}
+
+TEST(FrameDriver, KeepsANegativeLifeAlive) {
+    ProbeWorld probes;
+    probes.object->life = -5;
+    probes.world.runFrame(nullptr, 2);
+    EXPECT_EQ(probes.world.objectList.count(), 1);
+}
+
+TEST(FrameDriver, DrawsASolidKilledByALaterListOnceMore) {
+    ProbeWorld probes;
+    static World* target = nullptr;
+    target = &probes.world;
+    probes.object->onUpdate = [](ProbeEntity& self) {
+        self.onUpdate = nullptr;
+        target->solidList.get(0)->life = 0;
+    };
+    probes.world.runFrame(nullptr, 1);
+    std::vector<std::string> expected = onePass;
+    expected.insert(expected.end(), drawing.begin(), drawing.end());
+    EXPECT_EQ(events(), expected);
+
+    // Removed by solidList's removal pass in the next tick.
+    events().clear();
+    probes.world.runFrame(nullptr, 1);
+    expected = {"algorithm update", "background update", "solid update",
+                "solid deleted",    "object update",     "last update",
+                "background draw",  "object draw",       "last draw"};
+    EXPECT_EQ(events(), expected);
+}
+
+TEST(FrameDriver, UpdatesAnObjectAppendedDuringItsListsPassInTheSamePass) {
+    ProbeWorld probes;
+    static World* target = nullptr;
+    target = &probes.world;
+    probes.object->onUpdate = [](ProbeEntity& self) {
+        self.onUpdate = nullptr;
+        target->objectList.add(new ProbeEntity("shot"));
+    };
+    probes.world.runFrame(nullptr, 1);
+    const std::vector<std::string> expected = {
+        "algorithm update", "background update", "solid update",    "object update",
+        "shot update",      "last update",       "background draw", "solid draw",
+        "object draw",      "shot draw",         "last draw"};
+    EXPECT_EQ(events(), expected);
+}
+
+TEST(FrameDriver, DeletesADefaultEntityAtTheFirstRemovalPass) {
+    World world;
+    world.objectList.add(new Entity);
+    world.runFrame(nullptr, 1);
+    EXPECT_EQ(world.objectList.count(), 0);
+}
+
+TEST(ShooterFrame, LeavesTheSurfaceUntouchedWhenNoTickElapsed) {
+    BuiltGame built;
+    TestSurface surface(1100, 1000);
+    built.runFrame(surface, 0);
+    EXPECT_EQ(surface.pixel(0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(surface.pixel(500, 500), RGB(255, 255, 255));
+    EXPECT_EQ(surface.pixel(1050, 500), RGB(255, 255, 255));
+    EXPECT_EQ(built.player().frameCounter, 0u);
+    EXPECT_EQ(built.world().solidList.count(), 0);
+}
+
+TEST(ShooterFrame, ThreeTicksAdvanceTheGameThreeTimes) {
+    BuiltGame built;
+    TestSurface surface(1100, 1000);
+    built.runFrame(surface, 3);
+    EXPECT_EQ(built.player().frameCounter, 3u);
+    // One enemy released per tick.
+    EXPECT_EQ(built.world().solidList.count(), 3);
+    EXPECT_EQ(surface.pixel(505, 500), RGB(0, 255, 0)); // the player's disc
+}
+
+// Draws only the cross-hair, with the mouse at (x, y), into a white surface.
+void drawCursorAt(BuiltGame& built, TestSurface& surface, int x, int y) {
+    built.world().clearForRestart();
+    built.world().mouse = Vec2(x, y);
+    built.runFrame(surface, 1);
+}
+
+TEST(ShooterFrame, CentresTheCrossHairOnTheMouse) {
+    BuiltGame built;
+    // The sprite by itself at (100, 100), for comparison.
+    TestSurface reference(200, 200);
+    Sprite& cursor = *built.world().spriteList.get(0);
+    cursor.place(100, 100, 0, 0);
+    cursor.draw(reference.dc());
+
+    TestSurface surface(200, 200);
+    drawCursorAt(built, surface, 116, 116);
+    int drawn = 0;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            ASSERT_EQ(surface.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
+            drawn += surface.pixel(x, y) != RGB(255, 255, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(drawn, 0);
+}
+
+TEST(ShooterFrame, ClipsTheCrossHairAtTheTopLeftCorner) {
+    BuiltGame built;
+    TestSurface reference(64, 64);
+    Sprite& cursor = *built.world().spriteList.get(0);
+    cursor.place(0, 0, 0, 0);
+    cursor.draw(reference.dc());
+
+    // With the mouse at (5, 5) the sprite's corner is at (-11, -11): only its lower right
+    // 21 x 21 pixels show.
+    TestSurface surface(64, 64);
+    drawCursorAt(built, surface, 5, 5);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const COLORREF expected =
+                (x < 21 && y < 21) ? reference.pixel(x + 11, y + 11) : RGB(255, 255, 255);
+            ASSERT_EQ(surface.pixel(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(ShooterFrame, DrawsNoCrossHairWithoutItsSprite) {
+    BuiltGame built;
+    built.world().clearForRestart();
+    built.world().spriteList.clear();
+    built.world().mouse = Vec2(32, 32);
+    TestSurface surface(64, 64);
+    built.runFrame(surface, 1);
+    EXPECT_EQ(surface.count(RGB(255, 255, 255)), 64 * 64);
+}
+
+} // namespace

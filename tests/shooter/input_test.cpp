@@ -1,0 +1,221 @@
+// The input handlers and keyboard commands: held-key slots, mouse and buttons, pause, help,
+// restart and quit.
+#include "world_fixture.h"
+
+#include "test_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+int closeRequests = 0;
+
+LRESULT CALLBACK countingCloses(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        closeRequests += 1;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class InputTest : public ::testing::Test {
+protected:
+    void press(int key) { built.game.onKeyDown(static_cast<WPARAM>(key), 0); }
+    void release(int key) { built.game.onKeyUp(static_cast<WPARAM>(key), 0); }
+    int slot(int index) { return built.world().heldKeys[index]; }
+
+    BuiltGame built{1100, 1000, countingCloses};
+};
+
+TEST_F(InputTest, KeepsTheFirstKeyAndReplacesTheSecond) {
+    press('Q');
+    press('W');
+    press('E');
+    EXPECT_EQ(slot(0), 'Q');
+    EXPECT_EQ(slot(1), 'E');
+    release('W');
+    EXPECT_EQ(slot(0), 'Q');
+    EXPECT_EQ(slot(1), 'E');
+    release('E');
+    EXPECT_EQ(slot(0), 'Q');
+    EXPECT_EQ(slot(1), 0);
+}
+
+TEST_F(InputTest, FillsTheFirstSlotAgainOnceItIsFree) {
+    press(VK_LEFT);
+    press(VK_UP);
+    release(VK_LEFT);
+    EXPECT_EQ(slot(0), 0);
+    EXPECT_EQ(slot(1), VK_UP);
+    press(VK_RIGHT);
+    EXPECT_EQ(slot(0), VK_RIGHT);
+    EXPECT_EQ(slot(1), VK_UP);
+}
+
+TEST_F(InputTest, IgnoresAutoRepeatOfAHeldKey) {
+    press(VK_DOWN);
+    press(VK_DOWN);
+    press(VK_DOWN);
+    EXPECT_EQ(slot(0), VK_DOWN);
+    EXPECT_EQ(slot(1), 0);
+    press(VK_LEFT);
+    press(VK_DOWN);
+    press(VK_LEFT);
+    EXPECT_EQ(slot(0), VK_DOWN);
+    EXPECT_EQ(slot(1), VK_LEFT);
+}
+
+TEST_F(InputTest, CommandKeysNeverTakeASlot) {
+    for (int key : {VK_PAUSE, VK_PAUSE, VK_ESCAPE, VK_F1, VK_F2, VK_F3}) {
+        press(key);
+        EXPECT_EQ(slot(0), 0) << key;
+        EXPECT_EQ(slot(1), 0) << key;
+    }
+    press(VK_F4);
+    EXPECT_EQ(slot(0), VK_F4);
+}
+
+TEST_F(InputTest, EscapeAsksTheWindowToClose) {
+    closeRequests = 0;
+    press(VK_ESCAPE);
+    EXPECT_EQ(closeRequests, 1);
+}
+
+TEST_F(InputTest, F3DoesNothing) {
+    closeRequests = 0;
+    press(VK_F3);
+    EXPECT_EQ(closeRequests, 0);
+    EXPECT_TRUE(shownBoxes().empty());
+    EXPECT_TRUE(built.game.active);
+}
+
+TEST_F(InputTest, F1ShowsTheHelpBoxOwnedByTheWindow) {
+    press(VK_F1);
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    const ShownBox& box = shownBoxes()[0];
+    EXPECT_EQ(box.owner, built.window.handle());
+    EXPECT_EQ(box.caption, "help");
+    EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
+
+    std::vector<std::string> lines;
+    std::string rest = box.text;
+    for (std::size_t at = rest.find("\n\r"); at != std::string::npos; at = rest.find("\n\r")) {
+        lines.push_back(rest.substr(0, at));
+        rest.erase(0, at + 2);
+    }
+    lines.push_back(rest);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "нажмите ESC, чтобы выйти из приложения,");
+    EXPECT_EQ(lines[1], "нажмите PAUSE, чтобы времено приостановить работу приложения");
+    EXPECT_EQ(lines[2], "нажмите F1, для вызова справки");
+    EXPECT_EQ(lines[3], "нажмите F2, чтобы начать игру заново");
+    EXPECT_EQ(lines[4], "управление персонажем с помощью крестика,");
+    EXPECT_EQ(lines[5], " на левую кнопку мыши стрелать");
+    EXPECT_EQ(lines[6], "на правую кнопку мыши выбирать оружие");
+    EXPECT_EQ(box.text.find('\r'), box.text.find('\n') + 1);
+}
+
+TEST_F(InputTest, F2AnnouncesAndRestartsTheGame) {
+    built.world().heldKeys[0] = VK_UP;
+    built.runTicks(10);
+    ASSERT_EQ(built.player().position.y, 450.0f);
+    ASSERT_GT(built.world().solidList.count(), 0);
+
+    press(VK_F2);
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    EXPECT_EQ(shownBoxes()[0].text, "Restart Game");
+    EXPECT_EQ(shownBoxes()[0].caption, "Will Be");
+    EXPECT_EQ(shownBoxes()[0].owner, built.window.handle());
+    EXPECT_EQ(built.player().position.y, 500.0f);
+    EXPECT_EQ(built.arena().origin.y, 0.0f);
+    EXPECT_EQ(built.world().solidList.count(), 0);
+    EXPECT_EQ(built.world().heldKeys[0], VK_UP);
+}
+
+// The number of black pixels in the box where the word "pause" is written.
+int blackInPauseBox(HDC dc) {
+    GdiFlush();
+    int found = 0;
+    for (int y = 200; y < 220; ++y) {
+        for (int x = 200; x < 250; ++x) {
+            found += GetPixel(dc, x, y) == RGB(0, 0, 0) ? 1 : 0;
+        }
+    }
+    return found;
+}
+
+TEST_F(InputTest, PauseFreezesWithTheWordAndAPressMoreResumes) {
+    // An empty world, so that a new frame is all white.
+    built.world().clearForRestart();
+    HDC shown = built.game.front.load();
+    RECT all{0, 0, 1100, 1000};
+    FillRect(shown, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ASSERT_EQ(blackInPauseBox(shown), 0);
+
+    press(VK_PAUSE);
+    EXPECT_FALSE(built.game.active);
+    EXPECT_EQ(built.game.front.load(), shown);
+    EXPECT_GT(blackInPauseBox(shown), 0);
+    // No frame starts while paused.
+    built.game.onTimerTick();
+    built.game.waitForFrame();
+    EXPECT_EQ(built.game.front.load(), shown);
+
+    press(VK_PAUSE);
+    EXPECT_TRUE(built.game.active);
+    built.game.onTimerTick();
+    built.game.waitForFrame();
+    ASSERT_NE(built.game.front.load(), shown);
+    EXPECT_EQ(blackInPauseBox(built.game.front.load()), 0);
+}
+
+TEST_F(InputTest, MouseMessagesRecordThePositionAndButtons) {
+    built.game.onMouseMove(0, MAKELPARAM(300, 400));
+    EXPECT_EQ(built.world().mouse.x, 300.0f);
+    EXPECT_EQ(built.world().mouse.y, 400.0f);
+
+    built.game.onLeftDown(MK_LBUTTON, MAKELPARAM(310, 410));
+    EXPECT_EQ(built.world().leftButton, 1);
+    EXPECT_EQ(built.world().mouse.x, 310.0f);
+    built.game.onLeftUp(0, MAKELPARAM(1, 2));
+    EXPECT_EQ(built.world().leftButton, 0);
+    EXPECT_EQ(built.world().mouse.x, 310.0f);
+
+    built.game.onRightDown(MK_RBUTTON, MAKELPARAM(320, 420));
+    EXPECT_EQ(built.world().rightButton, 1);
+    EXPECT_EQ(built.world().mouse.y, 420.0f);
+    built.game.onRightUp(0, MAKELPARAM(1, 2));
+    EXPECT_EQ(built.world().rightButton, 0);
+    EXPECT_EQ(built.world().mouse.y, 420.0f);
+
+    built.game.onWheel(MAKEWPARAM(0, 120), MAKELPARAM(5, 5));
+    EXPECT_EQ(built.world().mouse.x, 320.0f);
+
+    // Both halves are read as unsigned.
+    built.game.onMouseMove(0, MAKELPARAM(0xFFFF, 0x8000));
+    EXPECT_EQ(built.world().mouse.x, 65535.0f);
+    EXPECT_EQ(built.world().mouse.y, 32768.0f);
+}
+
+TEST_F(InputTest, ClicksBetweenTwoTicksDoNothing) {
+    built.game.onLeftDown(MK_LBUTTON, MAKELPARAM(900, 500));
+    built.game.onLeftUp(0, MAKELPARAM(900, 500));
+    built.game.onRightDown(MK_RBUTTON, MAKELPARAM(900, 500));
+    built.game.onRightUp(0, MAKELPARAM(900, 500));
+    built.player().scatterReady = true;
+    built.runTicks(1);
+    EXPECT_EQ(built.world().objectList.count(), 1);
+    EXPECT_EQ(built.player().weaponIndex, 0u);
+}
+
+TEST_F(InputTest, HeldLeftButtonFires) {
+    built.game.onLeftDown(MK_LBUTTON, MAKELPARAM(900, 500));
+    built.player().scatterReady = true;
+    built.runTicks(1);
+    EXPECT_EQ(built.world().objectList.count(), 5);
+}
+
+} // namespace

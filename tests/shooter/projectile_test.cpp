@@ -1,0 +1,337 @@
+// Projectiles: bolts leaving the arena, dying silently and striking once; the bomb's flight and
+// its ring; the flame's generations and its deadly touch; the trails and dots on a surface.
+#include "combat_fixture.h"
+
+#include "bolts.h"
+#include "bomb.h"
+#include "burst.h"
+#include "flame.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr float quarterTurn = 0.785398163f;
+
+const COLORREF green = RGB(100, 255, 100);
+const COLORREF blue = RGB(150, 150, 255);
+
+Burst* burstAt(const CombatWorld& scene, int index) {
+    return static_cast<Burst*>(scene.object(index));
+}
+
+TEST(BoltFlight, LeavesTheArenaOnItsTwentySixthUpdateWithOneWallBurst) {
+    CombatWorld scene;
+    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    for (int update = 1; update <= 25; ++update) {
+        bolt->update();
+    }
+    EXPECT_EQ(bolt->position.x, 1000.0f);
+    EXPECT_EQ(bolt->life, 25);
+    EXPECT_EQ(scene.objects(), 1);
+
+    bolt->update();
+    EXPECT_EQ(bolt->position.x, 1020.0f);
+    EXPECT_EQ(bolt->life, 0);
+    ASSERT_EQ(scene.objects(), 2);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
+    EXPECT_EQ(burstAt(scene, 1)->position.x, 1020.0f);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 3);
+    EXPECT_GE(GetGValue(burstAt(scene, 1)->sparks.get(0)->colour), 100);
+
+    scene.runTicks(1);
+    EXPECT_EQ(scene.world.objectList.get(0), burstAt(scene, 0));
+    EXPECT_EQ(scene.objects(), 1);
+}
+
+TEST(BoltFlight, ThroughACornerLeavesTwoBurstsInOneUpdate) {
+    CombatWorld scene;
+    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 990, 990, quarterTurn, 20.0f));
+    bolt->update();
+    EXPECT_EQ(bolt->life, 0);
+    ASSERT_EQ(scene.objects(), 3);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
+    EXPECT_EQ(burstAt(scene, 2)->sparks.count(), 10);
+}
+
+TEST(BoltFlight, DiesSilentlyAfterFiftyUpdatesInsideTheArena) {
+    CombatWorld scene;
+    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 10, 10, quarterTurn, 20.0f));
+    for (int update = 1; update <= 49; ++update) {
+        bolt->update();
+    }
+    EXPECT_EQ(bolt->life, 1);
+    bolt->update();
+    EXPECT_EQ(bolt->life, 0);
+    EXPECT_NEAR(bolt->position.x, 717.1f, 0.1f);
+    EXPECT_NEAR(bolt->position.y, 717.1f, 0.1f);
+    bolt->update();
+    EXPECT_NEAR(bolt->position.x, 717.1f, 0.1f);
+    EXPECT_EQ(scene.objects(), 1);
+}
+
+TEST(BoltFlight, KeepsItsLastThreePositionsAsTheTrail) {
+    CombatWorld scene;
+    BlueBolt* bolt = scene.addObject(new BlueBolt(&scene.world, 100, 200, 0.0f, 20.0f));
+    EXPECT_EQ(bolt->trail[2].x, 100.0f);
+    bolt->update();
+    bolt->update();
+    bolt->update();
+    EXPECT_EQ(bolt->position.x, 160.0f);
+    EXPECT_EQ(bolt->trail[0].x, 140.0f);
+    EXPECT_EQ(bolt->trail[1].x, 120.0f);
+    EXPECT_EQ(bolt->trail[2].x, 100.0f);
+}
+
+TEST(BoltStrike, HitsTheFirstEnemyOnceAndNeverASecond) {
+    CombatWorld scene;
+    Enemy* first = scene.addEnemy(600, 500);
+    Enemy* second = scene.addEnemy(640, 500);
+    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    for (int update = 0; update < 10; ++update) {
+        bolt->update();
+    }
+    // At x = 580 the bolt is 20 from the first enemy: the enemy's red burst, then the bolt's.
+    EXPECT_EQ(bolt->position.x, 580.0f);
+    EXPECT_EQ(first->life, 4);
+    EXPECT_EQ(second->life, 5);
+    ASSERT_EQ(scene.objects(), 3);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 5);
+    EXPECT_EQ(burstAt(scene, 2)->sparks.count(), 5);
+    EXPECT_EQ(burstAt(scene, 2)->sparks.get(0)->penWidth, 3);
+    EXPECT_EQ(burstAt(scene, 2)->position.x, 580.0f);
+}
+
+TEST(BoltStrike, ADestroyedEnemyAwaitingRemovalStillStopsBolts) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(540, 500);
+    enemy->life = 0;
+    BlueBolt* bolt = scene.addObject(new BlueBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    bolt->update();
+    EXPECT_EQ(bolt->life, 0);
+    EXPECT_EQ(enemy->life, 0);
+    // The hit changes nothing, the bolt still leaves its impact burst.
+    ASSERT_EQ(scene.objects(), 2);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 5);
+}
+
+TEST(BoltStrike, TheStepThatLeavesTheArenaStillStrikes) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(1000, 500);
+    BlueBolt* bolt = scene.addObject(new BlueBolt(&scene.world, 995, 500, 0.0f, 20.0f));
+    bolt->update();
+    EXPECT_EQ(enemy->life, 4);
+    // The wall burst, the enemy's red burst and the impact burst, in that order.
+    ASSERT_EQ(scene.objects(), 4);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
+    EXPECT_EQ(burstAt(scene, 2)->sparks.get(0)->penWidth, 5);
+    EXPECT_EQ(burstAt(scene, 3)->sparks.count(), 5);
+}
+
+TEST(BombFlight, PassesThroughEnemiesBurstingEveryUpdateAndEndsInSixtyThreeBolts) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(560, 500);
+    Bomb* bomb = scene.addObject(new Bomb(&scene.world, 500, 500, 0.0f, 20.0f));
+    for (int update = 1; update <= 9; ++update) {
+        bomb->update();
+        ASSERT_EQ(scene.objects(), 1 + update);
+        EXPECT_EQ(burstAt(scene, update)->sparks.count(), 10);
+        EXPECT_EQ(burstAt(scene, update)->position.x, 500.0f + 20.0f * static_cast<float>(update));
+    }
+    bomb->update();
+    EXPECT_EQ(bomb->life, 0);
+    EXPECT_EQ(enemy->life, 5);
+    ASSERT_EQ(scene.objects(), 1 + 9 + 63);
+    for (int i = 0; i < 63; ++i) {
+        const BlueBolt* bolt = static_cast<const BlueBolt*>(scene.object(10 + i));
+        EXPECT_EQ(penLook(bolt->headPen).colour, blue);
+        EXPECT_EQ(bolt->position.x, 700.0f);
+        EXPECT_EQ(bolt->position.y, 500.0f);
+        EXPECT_NEAR(bolt->velocity.length(), 20.0f, 1e-3);
+        EXPECT_NEAR(bolt->velocity.x, 20.0 * std::cos(i * 0.1), 1e-3) << i;
+        EXPECT_NEAR(bolt->velocity.y, 20.0 * std::sin(i * 0.1), 1e-3) << i;
+    }
+    bomb->update();
+    EXPECT_EQ(scene.objects(), 73);
+}
+
+TEST(BombFlight, AtAWallBurstsAndReleasesItsRingOneStepBeyond) {
+    CombatWorld scene;
+    Bomb* bomb = scene.addObject(new Bomb(&scene.world, 990, 500, 0.0f, 20.0f));
+    bomb->update();
+    EXPECT_EQ(bomb->position.x, 1010.0f);
+    bomb->update();
+    EXPECT_EQ(bomb->life, 0);
+    // The flight burst, the 5-spark wall burst at x = 1010, then the ring around x = 1030.
+    ASSERT_EQ(scene.objects(), 3 + 63);
+    EXPECT_EQ(burstAt(scene, 2)->sparks.count(), 5);
+    EXPECT_EQ(burstAt(scene, 2)->position.x, 1010.0f);
+    EXPECT_EQ(scene.object(3)->position.x, 1030.0f);
+}
+
+TEST(BombFlight, BombsAndBoltsArePennedByClass) {
+    CombatWorld scene;
+    Bomb* bomb = scene.addObject(new Bomb(&scene.world, 0, 0, 0.0f, 1.0f));
+    GreenBolt* greenBolt = scene.addObject(new GreenBolt(&scene.world, 0, 0, 0.0f, 1.0f));
+    BlueBolt* blueBolt = scene.addObject(new BlueBolt(&scene.world, 0, 0, 0.0f, 1.0f));
+    EXPECT_EQ(bomb->life, 10);
+    EXPECT_EQ(greenBolt->life, 50);
+    EXPECT_EQ(penLook(bomb->headPen).width, 5);
+    EXPECT_EQ(penLook(bomb->headPen).colour, RGB(100, 100, 255));
+    EXPECT_EQ(penLook(bomb->middlePen).colour, RGB(50, 50, 160));
+    EXPECT_EQ(penLook(bomb->tailPen).colour, RGB(10, 10, 100));
+    EXPECT_EQ(penLook(greenBolt->headPen).colour, green);
+    EXPECT_EQ(penLook(greenBolt->tailPen).colour, RGB(50, 150, 50));
+    EXPECT_EQ(penLook(blueBolt->middlePen).colour, RGB(100, 100, 200));
+    EXPECT_EQ(penLook(blueBolt->tailPen).width, 1);
+}
+
+TEST(TrailPicture, FadesFromHeadToTailAndScrollsWithTheArena) {
+    CombatWorld scene(Vec2(30, 40));
+    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 100, 100, 0.0f, 20.0f));
+    bolt->update();
+    bolt->update();
+    bolt->update();
+    bolt->draw(scene.surface.dc());
+    EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
+    // Head 160..140, middle 140..120, tail 120..100, shifted by the arena's origin.
+    EXPECT_EQ(scene.surface.pixel(180, 140), green);
+    int headRows = 0;
+    for (int y = 137; y <= 143; ++y) {
+        headRows += scene.surface.pixel(180, y) == green ? 1 : 0;
+    }
+    EXPECT_EQ(headRows, 2);
+    EXPECT_EQ(scene.surface.pixel(160, 140), RGB(100, 200, 100));
+    EXPECT_EQ(scene.surface.pixel(160, 141), RGB(255, 255, 255));
+    EXPECT_EQ(scene.surface.pixel(140, 140), RGB(50, 150, 50));
+    EXPECT_EQ(scene.surface.pixel(129, 140), RGB(255, 255, 255));
+    EXPECT_EQ(bolt->screenPosition.x, 190.0f);
+    EXPECT_EQ(bolt->trailScreen[2].x, 130.0f);
+}
+
+// Runs one update pass of the object list without the removal that follows it.
+void updateObjects(World& world) {
+    for (int i = 0; i < world.objectList.count(); ++i) {
+        world.objectList.get(i)->update();
+    }
+}
+
+TEST(FlameGenerations, GrowIntoTwoFourAndUpToOneHundredTwentyEightFlames) {
+    CombatWorld scene;
+    seedRandom(21);
+    scene.addObject(new Flame(&scene.world, 500, 500, 0.0f, 10.0f, 8));
+    const int alive[] = {1, 1, 2, 4, 8, 16, 32, 64};
+    for (const int expected : alive) {
+        updateObjects(scene.world);
+        scene.world.objectList.removeDead();
+        EXPECT_EQ(scene.objects(), expected);
+    }
+    // In the ninth tick the 64 flames of life 2 split into 128 of life 1, which split at once
+    // into 256 of life 0 that never move.
+    updateObjects(scene.world);
+    ASSERT_EQ(scene.objects(), 64 + 128 + 256);
+    for (int i = 64 + 128; i < scene.objects(); ++i) {
+        const Flame* last = static_cast<const Flame*>(scene.object(i));
+        EXPECT_EQ(last->life, 0);
+        EXPECT_EQ(last->position.x, std::trunc(last->position.x));
+        EXPECT_EQ(last->position.y, std::trunc(last->position.y));
+    }
+    scene.world.objectList.removeDead();
+    EXPECT_EQ(scene.objects(), 0);
+    // One colour for the first flame; speed, angle and colour for each of the 510 children.
+    EXPECT_EQ(drawsSince(21), 1 + 510 * 3);
+}
+
+TEST(FlameGenerations, ChildrenTurnAndSlowByTheirDraws) {
+    CombatWorld scene;
+    Flame* flame = scene.addObject(new Flame(&scene.world, 500, 500, 0.0f, 10.0f, 8));
+    flame->update();
+    flame->update();
+    seedRandom(4);
+    const int slowLeft = nextRandom() % 5;
+    const int turnLeft = nextRandom() % 10;
+    nextRandom();
+    const int slowRight = nextRandom() % 5;
+    const int turnRight = nextRandom() % 10;
+    const Vec2 velocity = flame->velocity / 1.02f;
+    seedRandom(4);
+    flame->update();
+    ASSERT_EQ(scene.objects(), 3);
+    const Flame* left = static_cast<const Flame*>(scene.object(1));
+    const Flame* right = static_cast<const Flame*>(scene.object(2));
+    EXPECT_EQ(left->life, 7);
+    EXPECT_EQ(left->generation, 6);
+    EXPECT_EQ(left->position.x, std::trunc(flame->position.x));
+    EXPECT_NEAR(left->velocity.angle(), turnLeft * 0.08, 1e-5);
+    EXPECT_NEAR(right->velocity.angle(), -turnRight * 0.08, 1e-5);
+    EXPECT_NEAR(left->velocity.length(),
+                std::fabs(velocity.length() - static_cast<float>(slowLeft)), 1e-4);
+    EXPECT_NEAR(right->velocity.length(),
+                std::fabs(velocity.length() - static_cast<float>(slowRight)), 1e-4);
+}
+
+TEST(FlameFlight, SlowsByTwoPercentPerUpdate) {
+    CombatWorld scene;
+    Flame* flame = scene.addObject(new Flame(&scene.world, 100, 100, 0.0f, 10.0f, 8));
+    flame->update();
+    EXPECT_NEAR(flame->velocity.x, 10.0 / 1.02, 1e-4);
+    EXPECT_NEAR(flame->position.x, 100.0 + 10.0 / 1.02, 1e-4);
+    EXPECT_EQ(flame->life, 7);
+}
+
+TEST(FlameStrike, KillsAnEnemyOfAnyLifeWithOneHit) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(515, 500);
+    Flame* flame = scene.addObject(new Flame(&scene.world, 500, 500, 0.0f, 10.0f, 8));
+    flame->update();
+    EXPECT_EQ(enemy->life, 0);
+    EXPECT_EQ(flame->life, 0);
+    // The three death bursts: red, green, blue.
+    ASSERT_EQ(scene.objects(), 4);
+    EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 5);
+    EXPECT_GE(GetGValue(burstAt(scene, 2)->sparks.get(0)->colour), 100);
+    EXPECT_GE(GetBValue(burstAt(scene, 3)->sparks.get(0)->colour), 150);
+}
+
+TEST(FlameStrike, RepeatsTheDeathBurstsOfAnEnemyAwaitingRemoval) {
+    CombatWorld scene;
+    Enemy* enemy = scene.addEnemy(515, 500);
+    enemy->life = 0;
+    scene.addObject(new Flame(&scene.world, 500, 500, 0.0f, 10.0f, 8))->update();
+    EXPECT_EQ(enemy->life, 0);
+    EXPECT_EQ(scene.objects(), 4);
+}
+
+TEST(FlameFlight, AFlameBornWithoutLifeNeverMovesAndGoesAtTheNextRemoval) {
+    CombatWorld scene;
+    Flame* flame = scene.addObject(new Flame(&scene.world, 300, 300, 1.0f, 10.0f, 0));
+    flame->update();
+    EXPECT_EQ(flame->position.x, 300.0f);
+    EXPECT_EQ(flame->position.y, 300.0f);
+    scene.runTicks(1);
+    EXPECT_EQ(scene.objects(), 0);
+    EXPECT_EQ(scene.surface.count(RGB(255, 255, 255)), 1100 * 1000);
+}
+
+TEST(FlamePicture, IsADotTenPixelsAcrossInItsDrawnColour) {
+    CombatWorld scene(Vec2(10, 20));
+    seedRandom(8);
+    const int e = nextRandom() % 150;
+    seedRandom(8);
+    Flame* flame = scene.addObject(new Flame(&scene.world, 200, 200, 0.0f, 10.0f, 8));
+    const COLORREF colour = RGB(255, 255 - e, e / 2);
+    EXPECT_EQ(penLook(flame->pen).colour, colour);
+    EXPECT_EQ(penLook(flame->pen).width, 10);
+    flame->draw(scene.surface.dc());
+    EXPECT_EQ(scene.surface.pixel(209, 220), colour);
+    EXPECT_EQ(scene.surface.pixel(205, 220), colour);
+    EXPECT_EQ(scene.surface.pixel(209, 216), colour);
+    EXPECT_EQ(scene.surface.pixel(216, 220), RGB(255, 255, 255));
+    EXPECT_EQ(scene.surface.pixel(209, 227), RGB(255, 255, 255));
+    EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+// Helpers of the world tests: a shooter game built on a hidden window without a timer, a
+// non-blocking stand-in for its message boxes, and access to the world's objects.
+#pragma once
+
+#include "area.h"
+#include "player.h"
+#include "random.h"
+#include "shooter_game.h"
+#include "test_surface.h"
+#include "test_window.h"
+#include "world.h"
+#include "world_builder.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct ShownBox {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// Every box the stand-in was asked to show, oldest first.
+inline std::vector<ShownBox>& shownBoxes() {
+    static std::vector<ShownBox> boxes;
+    return boxes;
+}
+
+inline int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    shownBoxes().push_back({owner, text, caption, type});
+    return IDOK;
+}
+
+// Selects the stock pen and brush so that the objects' own can be deleted.
+inline void releaseDrawingObjects(HDC dc) {
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+}
+
+// A ShooterGame as WM_CREATE leaves it, minus the timer: surfaces, cross-hair, built world.
+class BuiltGame {
+public:
+    explicit BuiltGame(int width = 1100, int height = 1000, WNDPROC procedure = DefWindowProcA)
+        : window(width, height, procedure) {
+        seedRandom(1);
+        shownBoxes().clear();
+        game.showMessage = recordBox;
+        game.attachWindow(window.handle());
+        game.buildScene();
+    }
+
+    World& world() { return game.world; }
+    Player& player() { return *static_cast<Player*>(game.world.player()); }
+    Area& arena() { return *game.world.arena(); }
+    // One frame of ticks timer ticks drawn into surface, as a render thread would.
+    void runFrame(TestSurface& surface, int ticks) {
+        surface.fill(RGB(255, 255, 255));
+        game.renderFrame(surface.dc(), ticks);
+        releaseDrawingObjects(surface.dc());
+    }
+    void runTicks(int ticks) {
+        TestSurface scratch(game.clientRect.right, game.clientRect.bottom);
+        runFrame(scratch, ticks);
+    }
+
+    TestWindow window;
+    ShooterGame game;
+};

@@ -1,0 +1,247 @@
+// The world record and its build: screen regions from the client size, list contents after a
+// build and after restarts, input kept through a restart, the scenery's pixels, and a torn-down
+// world leaving no entity, solid, pen or brush behind.
+#include "world_fixture.h"
+
+#include "backdrop.h"
+#include "entity.h"
+#include "gdi_objects.h"
+#include "solid.h"
+#include "sprite.h"
+#include "star_field.h"
+#include "test_surface.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Layout {
+    int clientWidth;
+    int clientHeight;
+    float arenaX;
+    float arenaY;
+    int viewWidth;
+    int panelX;
+};
+
+class RegionLayout : public ::testing::TestWithParam<Layout> {};
+
+TEST_P(RegionLayout, FollowsTheClientSize) {
+    const Layout expected = GetParam();
+    RECT client{0, 0, expected.clientWidth, expected.clientHeight};
+    World world;
+    world.client = &client;
+    world.algorithmList.add(new WorldBuilder(&world));
+
+    ASSERT_EQ(world.areaList.count(), 3);
+    const Area& arena = *world.arena();
+    EXPECT_EQ(arena.origin.x, expected.arenaX);
+    EXPECT_EQ(arena.origin.y, expected.arenaY);
+    EXPECT_EQ(arena.width, 1000);
+    EXPECT_EQ(arena.height, 1000);
+
+    const Area& view = *world.view();
+    EXPECT_EQ(view.origin.x, 0.0f);
+    EXPECT_EQ(view.origin.y, 0.0f);
+    EXPECT_EQ(view.width, expected.viewWidth);
+    EXPECT_EQ(view.height, expected.clientHeight);
+
+    const Area& panel = *world.panel();
+    EXPECT_EQ(panel.origin.x, static_cast<float>(expected.panelX));
+    EXPECT_EQ(panel.origin.y, 0.0f);
+    EXPECT_EQ(panel.width, 100);
+    EXPECT_EQ(panel.height, expected.clientHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(ClientSizes, RegionLayout,
+                         ::testing::Values(Layout{1100, 1000, 0, 0, 1000, 1000},
+                                           Layout{1099, 1000, 0, 0, 999, 999},
+                                           Layout{1101, 1000, 0, 0, 1001, 1001},
+                                           Layout{1097, 1000, -1, 0, 997, 997},
+                                           Layout{800, 600, -150, -200, 700, 700},
+                                           Layout{1300, 1101, 100, 50, 1200, 1200}));
+
+void expectFreshWorld(BuiltGame& built) {
+    World& world = built.world();
+    EXPECT_EQ(world.areaList.count(), 3);
+    EXPECT_EQ(world.backgroundList.count(), 2);
+    EXPECT_EQ(world.lastList.count(), 1);
+    EXPECT_EQ(world.solidList.count(), 0);
+    ASSERT_EQ(world.objectList.count(), 1);
+    EXPECT_EQ(world.spriteList.count(), 1);
+    EXPECT_EQ(world.cursorSprite, 0);
+
+    const Entity& player = *world.objectList.get(0);
+    EXPECT_EQ(player.kind, playerKind);
+    EXPECT_EQ(player.life, 100);
+    EXPECT_EQ(player.position.x, 500.0f);
+    EXPECT_EQ(player.position.y, 500.0f);
+
+    const Entity& hud = *world.lastList.get(0);
+    EXPECT_EQ(hud.position.x, 10.0f);
+    EXPECT_EQ(hud.position.y, 100.0f);
+
+    // The spawner with its 100, then the builder, which stays with its 1.
+    ASSERT_EQ(world.algorithmList.count(), 2);
+    EXPECT_EQ(world.algorithmList.get(0)->life, 100);
+    EXPECT_EQ(world.algorithmList.get(1)->life, 1);
+}
+
+TEST(WorldBuild, FillsTheListsOfANewGame) {
+    BuiltGame built;
+    expectFreshWorld(built);
+    const RECT* client = built.world().client;
+    EXPECT_EQ(client, &built.game.clientRect);
+}
+
+TEST(WorldRestart, LeavesOneFreshSetOfEverythingHoweverOften) {
+    BuiltGame built;
+    built.runTicks(30);
+    ASSERT_GT(built.world().solidList.count(), 0);
+    built.player().life = 40;
+    const Sprite* cursor = built.world().spriteList.get(0);
+
+    for (int restart = 0; restart < 3; ++restart) {
+        built.game.restart();
+        expectFreshWorld(built);
+        built.runTicks(2);
+    }
+    built.game.restart();
+    expectFreshWorld(built);
+    // The cross-hair is loaded once and survives.
+    EXPECT_EQ(built.world().spriteList.get(0), cursor);
+}
+
+TEST(WorldRestart, KeepsTheInputState) {
+    BuiltGame built;
+    World& world = built.world();
+    world.heldKeys[0] = VK_UP;
+    world.heldKeys[1] = 'Q';
+    world.leftButton = 1;
+    world.rightButton = 2;
+    world.mouse = Vec2(123, 456);
+    built.player().position = Vec2(100, 100);
+
+    built.game.restart();
+
+    EXPECT_EQ(world.heldKeys[0], VK_UP);
+    EXPECT_EQ(world.heldKeys[1], 'Q');
+    EXPECT_EQ(world.leftButton, 1);
+    EXPECT_EQ(world.rightButton, 2);
+    EXPECT_EQ(world.mouse.x, 123.0f);
+    EXPECT_EQ(world.mouse.y, 456.0f);
+    // The held key moves the new player from the arena's centre.
+    built.player().update();
+    EXPECT_EQ(built.player().position.x, 500.0f);
+    EXPECT_EQ(built.player().position.y, 495.0f);
+}
+
+TEST(WorldTeardown, ReturnsEveryEntitySolidPenAndBrush) {
+    const int entities = liveEntityCount;
+    const int solids = liveSolidCount;
+    const int gdiObjects = gdiCount::live();
+    {
+        BuiltGame built;
+        built.world().leftButton = 1;
+        built.runTicks(40);
+        built.game.restart();
+        built.runTicks(20);
+        EXPECT_GT(liveEntityCount, entities);
+        EXPECT_GT(gdiCount::live(), gdiObjects);
+    }
+    EXPECT_EQ(liveEntityCount, entities);
+    EXPECT_EQ(liveSolidCount, solids);
+    EXPECT_EQ(gdiCount::live(), gdiObjects);
+}
+
+TEST(WorldTeardown, RestartDeletesWhatTheOldGameHeld) {
+    BuiltGame built;
+    built.world().leftButton = 1;
+    built.runTicks(20);
+    built.game.restart();
+    const int entities = liveEntityCount;
+    const int gdiObjects = gdiCount::live();
+    built.game.restart();
+    EXPECT_EQ(liveEntityCount, entities);
+    EXPECT_EQ(gdiCount::live(), gdiObjects);
+}
+
+// A world with only its regions, for drawing the scenery by itself.
+struct Regions {
+    explicit Regions(int width, int height) : client{0, 0, width, height} {
+        world.client = &client;
+        const int arenaX = (width - 1100) / 2;
+        const int arenaY = (height - 1000) / 2;
+        world.areaList.add(new Area(Vec2(arenaX, arenaY), 1000, 1000));
+        world.areaList.add(new Area(Vec2(0, 0), width - 100, height));
+        world.areaList.add(new Area(Vec2(width - 100, 0), 100, height));
+    }
+    RECT client;
+    World world;
+};
+
+TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
+    Regions regions(1300, 1100); // arena at (100, 50)
+    TestSurface surface(1300, 1100);
+    {
+        Backdrop backdrop(&regions.world);
+        backdrop.draw(surface.dc());
+        releaseDrawingObjects(surface.dc());
+    }
+    const COLORREF dark = RGB(20, 20, 20);
+    const COLORREF white = RGB(255, 255, 255);
+    const COLORREF black = RGB(0, 0, 0);
+    EXPECT_EQ(surface.pixel(50, 500), dark);
+    EXPECT_EQ(surface.pixel(1150, 1080), dark);
+    EXPECT_EQ(surface.pixel(0, 0), black); // the view's one-pixel black outline
+    // The 5-pixel frame is centred on the arena's edges: x = 98..102 at the left edge.
+    EXPECT_EQ(surface.pixel(97, 500), dark);
+    for (int x = 98; x <= 102; ++x) {
+        EXPECT_EQ(surface.pixel(x, 500), white) << x;
+    }
+    EXPECT_EQ(surface.pixel(103, 500), black);
+    EXPECT_EQ(surface.pixel(600, 50), white);
+    EXPECT_EQ(surface.pixel(600, 600), black);
+    // The panel is the heads-up display's: the backdrop only fills the view there.
+    EXPECT_EQ(surface.pixel(1250, 500), white);
+}
+
+TEST(StarField, PlacesFiveHundredStarsFromTheGenerator) {
+    Regions regions(1100, 1000);
+    seedRandom(7);
+    StarField field(&regions.world);
+    EXPECT_EQ(field.life, 1);
+    ASSERT_EQ(field.starCount, 500);
+
+    seedRandom(7);
+    for (int i = 0; i < field.starCount; ++i) {
+        const int x = nextRandom() % 1000;
+        const int y = nextRandom() % 1000;
+        EXPECT_EQ(field.stars[i].x, static_cast<float>(x)) << i;
+        EXPECT_EQ(field.stars[i].y, static_cast<float>(y)) << i;
+    }
+}
+
+TEST(StarField, DrawsEachStarAsOneWhitePixelLeftOfItsPoint) {
+    Regions regions(1300, 1100); // arena at (100, 50)
+    seedRandom(11);
+    StarField field(&regions.world);
+    TestSurface surface(1300, 1100, RGB(0, 0, 0));
+    field.draw(surface.dc());
+    releaseDrawingObjects(surface.dc());
+
+    int expectedPixels = 0;
+    TestSurface expected(1300, 1100, RGB(0, 0, 0));
+    for (int i = 0; i < field.starCount; ++i) {
+        const int x = static_cast<int>(field.stars[i].x) + 100 - 1;
+        const int y = static_cast<int>(field.stars[i].y) + 50;
+        EXPECT_EQ(surface.pixel(x, y), RGB(255, 255, 255)) << i;
+        if (expected.pixel(x, y) != RGB(255, 255, 255)) {
+            SetPixel(expected.dc(), x, y, RGB(255, 255, 255));
+            expectedPixels += 1;
+        }
+    }
+    EXPECT_EQ(surface.count(RGB(255, 255, 255)), expectedPixels);
+}
+
+} // namespace
