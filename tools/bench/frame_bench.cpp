@@ -99,7 +99,8 @@ void BenchSurface::copyToWindow() const {
 }
 
 ScenarioResult measureFrames(const std::string& scenario, BenchSurface& surface, int frames,
-                             const FrameDrawer& draw, const ObjectCounter& countObjects) {
+                             const FrameDrawer& draw, const ObjectCounter& countObjects,
+                             const ScenarioGoesOn& goesOn) {
     static const double toMs = secondsPerCount() * 1000.0;
     std::vector<double> times;
     times.reserve(static_cast<size_t>(frames));
@@ -109,7 +110,7 @@ ScenarioResult measureFrames(const std::string& scenario, BenchSurface& surface,
     result.height = surface.height();
     result.frames = frames;
     gdiCount::resetPeak();
-    for (int i = 0; i < frames; ++i) {
+    for (int i = 0; i < frames && (!goesOn || goesOn()); ++i) {
         LARGE_INTEGER start;
         LARGE_INTEGER stop;
         QueryPerformanceCounter(&start);
@@ -127,6 +128,7 @@ ScenarioResult measureFrames(const std::string& scenario, BenchSurface& surface,
             result.peakObjects = std::max(result.peakObjects, countObjects());
         }
     }
+    result.frames = static_cast<int>(times.size());
     std::sort(times.begin(), times.end());
     result.p50 = percentile(times, 0.50);
     result.p99 = percentile(times, 0.99);

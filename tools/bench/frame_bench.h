@@ -64,11 +64,14 @@ struct ScenarioResult {
 using FrameDrawer = std::function<void(HDC target, int frameIndex)>;
 // The number of scene objects alive after a frame, for the peak column.
 using ObjectCounter = std::function<int()>;
+// Asked before every frame: false ends the scenario early (a scripted game that is over).
+using ScenarioGoesOn = std::function<bool()>;
 
-// Times `frames` frames: each is the engine's clear, the drawer, the restore of the stock pen and
-// brush, the copy to the window and GdiFlush, measured together.
+// Times up to `frames` frames: each is the engine's clear, the drawer, the restore of the stock
+// pen and brush, the copy to the window and GdiFlush, measured together.
 ScenarioResult measureFrames(const std::string& scenario, BenchSurface& surface, int frames,
-                             const FrameDrawer& draw, const ObjectCounter& countObjects);
+                             const FrameDrawer& draw, const ObjectCounter& countObjects,
+                             const ScenarioGoesOn& goesOn = nullptr);
 
 // The floor: the same surface with an empty scene (clear and copy only).
 ScenarioResult measureFloor(BenchSurface& surface, int frames);
