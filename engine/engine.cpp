@@ -199,9 +199,7 @@ void Engine::waitForFrame() {
     }
 }
 
-HDC Engine::backSurface() const {
-    return front == dcA ? dcB : dcA;
-}
+HDC Engine::backSurface() const { return front == dcA ? dcB : dcA; }
 
 void Engine::onPaint() {
     if (painting) {
@@ -292,13 +290,9 @@ void Engine::pause() {
     waitForFrame();
 }
 
-void Engine::resume() {
-    active = true;
-}
+void Engine::resume() { active = true; }
 
-void Engine::requestRedraw() {
-    InvalidateRect(window, nullptr, FALSE);
-}
+void Engine::requestRedraw() { InvalidateRect(window, nullptr, FALSE); }
 
 void Engine::lockScene() {
     busyA = true;
