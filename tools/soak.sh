@@ -6,10 +6,19 @@
 # changes), and ESC must end it with exit code 0.
 #     tools/soak.sh PROGRAM.exe SECONDS [SEED]
 # The actions come from bash's RANDOM seeded with SEED (printed; by default the clock), so a
-# failing run can be replayed with the same seed. Needs DISPLAY and the build's Wine prefix
-# (tools/common.sh: ensure_display, prepare_wine_prefix).
+# failing run can be replayed with the same seed. Run by hand, it starts a virtual display and
+# the 64-bit build's Wine prefix when none is set up (the test suite sets up both).
 set -u
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/system/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+ensure_locale
+ensure_display || exit 1
+own_prefix=no
+if [ -z "${WINEPREFIX:-}" ]; then
+    prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+    own_prefix=yes
+fi
+source "$REPO_ROOT/tests/system/lib.sh"
+trap 'cleanup; [ $own_prefix = yes ] && stop_wine; stop_display' EXIT
 
 exe=${1:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
 duration=${2:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
