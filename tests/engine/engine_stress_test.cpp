@@ -182,9 +182,9 @@ private:
     HANDLE frameRelease;
 };
 
-// A second timer at about thirty times the real one's rate (a millisecond apart), alongside
-// the real 33 ms timer, so that frames start and end between almost any two steps of the
-// window thread. The pause between ticks only paces the storm; nothing waits on it.
+// A second timer, ticking a few milliseconds apart alongside the real 33 ms timer, so that
+// frames start and end between almost any two steps of the window thread. The pause between
+// ticks only paces the storm; nothing waits on it.
 class TickStorm {
 public:
     explicit TickStorm(Engine& engine, DWORD paceMs = 1)
