@@ -177,10 +177,14 @@ void Engine::drawFrame(const FrameJob& job) {
     // Batched GDI calls of a thread that ends can be dropped: finish them before publishing.
     GdiFlush();
     lastFrameTick = now;
+    // Once the flag is free the next frame may start and the engine may even be torn down
+    // (its destructor waits only for the latest frame): take what the repaint needs first, so
+    // that nothing of the engine is touched after the flag is cleared.
+    const HWND shownWindow = window;
     // Publish, then free the engine for the next frame, then ask for a repaint.
     front = job.target;
     *job.busyFlag = false;
-    InvalidateRect(window, nullptr, FALSE);
+    InvalidateRect(shownWindow, nullptr, FALSE);
 }
 
 HANDLE Engine::currentRenderThread() {

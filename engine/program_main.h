@@ -16,5 +16,12 @@ LRESULT CALLBACK programWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 template <class Scene, Scene& scene> int runProgramWith(HINSTANCE instance, int showCommand) {
-    return runProgram(instance, showCommand, Scene::shellStyle, programWindowProc<Scene, scene>);
+    const int result =
+        runProgram(instance, showCommand, Scene::shellStyle, programWindowProc<Scene, scene>);
+    // The runtime destroys the scene's content before the engine's timer: no frame may run by
+    // then. The close request normally paused the engine already, but a window closed while it
+    // was still being created (a scene that fails to build asks to close) is reactivated by the
+    // rest of the creation sequence and leaves frames running behind a window that is gone.
+    scene.pause();
+    return result;
 }

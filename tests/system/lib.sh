@@ -10,14 +10,25 @@ PROGRAM_STATUS_FILE="$WORK_DIR/status"
 
 fail() {
     echo "FAIL: $*" >&2
-    [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
+    stop_program
     exit 1
 }
 
+# stop_program: ends the started program, if it still runs: the Wine process that the
+# background shell started, then that shell.
+stop_program() {
+    [ -n "$PROGRAM_PID" ] || return 0
+    local child
+    for child in $(pgrep -P "$PROGRAM_PID"); do
+        kill "$child" 2>/dev/null
+    done
+    kill "$PROGRAM_PID" 2>/dev/null
+    wait "$PROGRAM_PID" 2>/dev/null
+    PROGRAM_PID=""
+}
+
 cleanup() {
-    if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
-        kill "$PROGRAM_PID" 2>/dev/null
-    fi
+    stop_program
     rm -rf "$WORK_DIR"
 }
 trap cleanup EXIT
@@ -25,6 +36,7 @@ trap cleanup EXIT
 # start_program EXE: runs it under Wine in the background; its exit code lands in a file.
 start_program() {
     local exe=$1
+    rm -f "$PROGRAM_STATUS_FILE" # an earlier program's exit code
     ( "$REPO_ROOT/tools/wine-exec.sh" "$exe"; echo $? >"$PROGRAM_STATUS_FILE" ) &
     PROGRAM_PID=$!
 }

@@ -1,0 +1,490 @@
+// The frame cycle under a running timer, hammered from the window thread: lock, pause and resize
+// storms, minimising, a close request during a slow frame, surfaces that cannot be created, and
+// engines torn down while ticks keep arriving. Every case ends with no frame running, the
+// counters consistent and the process alive.
+#include "engine.h"
+#include "test_window.h"
+#include "window_routing.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+SIZE bitmapSizeOf(HDC dc) {
+    BITMAP info{};
+    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+// A memory DC without a bitmap of its own (none could be made, or the view is empty) holds the
+// shared 1 x 1 monochrome default bitmap.
+bool hasOwnBitmap(HDC dc) {
+    BITMAP info{};
+    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
+    return info.bmBitsPixel > 1;
+}
+
+bool operator==(const SIZE& a, const SIZE& b) {
+    return a.cx == b.cx && a.cy == b.cy;
+}
+
+// Live GDI objects of one type. Wine accepts a handle's low word, so walking them all is a
+// census (Wine's GetGuiResources always answers 0); elsewhere it counts nothing and the
+// comparisons hold trivially.
+int liveGdiObjects(DWORD type) {
+    int count = 0;
+    for (UINT_PTR handle = 1; handle <= 0xFFFF; ++handle) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(handle)) == type) {
+            count += 1;
+        }
+    }
+    return count;
+}
+
+// Open kernel handles of the process, counted by asking about every small handle value
+// (Wine's GetProcessHandleCount always answers 0).
+int openHandles() {
+    int count = 0;
+    for (UINT_PTR value = 4; value < 0x4000; value += 4) {
+        DWORD flags = 0;
+        if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) {
+            count += 1;
+        }
+    }
+    return count;
+}
+
+// Scene that checks every frame against the engine's promises: one frame at a time, never
+// during an input handler, drawn on a surface cleared to its full size, both surfaces alike.
+class StressScene : public Engine {
+public:
+    StressScene() : Engine(EngineStyle::Game) {
+        frameDone = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        frameStarted = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        frameRelease = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    }
+    // A scene with content stops its frames before the content goes, as the close request
+    // does in the programs.
+    ~StressScene() {
+        releaseFrame();
+        pause();
+        CloseHandle(frameDone);
+        CloseHandle(frameStarted);
+        CloseHandle(frameRelease);
+    }
+
+    void renderFrame(HDC target, int elapsedTicks) override {
+        if (frameRunning.exchange(true)) {
+            overlappingFrames += 1;
+        }
+        if (held) {
+            framesWhileHeld += 1;
+        }
+        if (elapsedTicks < 1) {
+            framesWithoutTicks += 1;
+        }
+        elapsedSum += elapsedTicks;
+        const SIZE size = bitmapSizeOf(target);
+        if (!(size == bitmapSizeOf(front.load()))) {
+            surfacesUnlike += 1;
+        }
+        // The engine cleared the view to white; the far corner proves it covered the whole
+        // surface. Blacken it so the next frame on this surface must clear it again.
+        if (hasOwnBitmap(target)) {
+            if (GetPixel(target, 0, 0) != RGB(255, 255, 255) ||
+                GetPixel(target, size.cx - 1, size.cy - 1) != RGB(255, 255, 255)) {
+                framesNotCleared += 1;
+            }
+            PatBlt(target, 0, 0, size.cx, size.cy, BLACKNESS);
+        }
+        lastFrameWidth = size.cx;
+        lastFrameHeight = size.cy;
+        SetEvent(frameStarted);
+        WaitForSingleObject(frameRelease, INFINITE);
+        frames += 1;
+        frameRunning = false;
+        SetEvent(frameDone);
+    }
+
+    // Waits until `count` frames have finished in total; false if they stop coming.
+    bool awaitFrames(int count) {
+        while (frames < count) {
+            if (WaitForSingleObject(frameDone, 10000) == WAIT_TIMEOUT) {
+                return false;
+            }
+        }
+        return true;
+    }
+    bool awaitMoreFrames(int more) { return awaitFrames(frames + more); }
+
+    // The next frame blocks inside renderFrame until releaseFrame().
+    void holdNextFrame() {
+        ResetEvent(frameStarted);
+        ResetEvent(frameRelease);
+    }
+    void awaitFrameStart() { WaitForSingleObject(frameStarted, INFINITE); }
+    void releaseFrame() { SetEvent(frameRelease); }
+
+    // A keyboard or mouse handler as the window procedure runs it.
+    void runHandler() {
+        lockScene();
+        hold();
+        letGo();
+        unlockScene();
+    }
+
+    // Marks the stretch in which the window thread holds the engine (locked, paused or
+    // minimised): no frame may be running when it begins, and none may start during it.
+    void hold() {
+        if (frameRunning) {
+            framesAfterHold += 1;
+        }
+        held = true;
+    }
+    // Called before the call that lets frames run again.
+    void letGo() { held = false; }
+
+    void expectConsistentCounters(int paints) const {
+        EXPECT_FALSE(frameRunning.load());
+        EXPECT_EQ(0, overlappingFrames.load());
+        EXPECT_EQ(0, framesWhileHeld.load());
+        EXPECT_EQ(0, framesAfterHold.load());
+        EXPECT_EQ(0, framesWithoutTicks.load());
+        EXPECT_EQ(0, surfacesUnlike.load());
+        EXPECT_EQ(0, framesNotCleared.load());
+        // The frames consumed exactly the ticks up to the last one; nothing was invented.
+        EXPECT_LE(static_cast<std::uint64_t>(elapsedSum.load()), ticksCounted());
+        // No paint was refused: one up per counted tick, one down per performed paint.
+        EXPECT_EQ(static_cast<std::int64_t>(ticksCounted()) - paints, paintBalanceNow());
+    }
+
+    std::atomic<int> frames{0};
+    std::atomic<bool> frameRunning{false};
+    std::atomic<bool> held{false};
+    std::atomic<int> overlappingFrames{0};
+    std::atomic<int> framesWhileHeld{0};
+    std::atomic<int> framesAfterHold{0};
+    std::atomic<int> framesWithoutTicks{0};
+    std::atomic<int> surfacesUnlike{0};
+    std::atomic<int> framesNotCleared{0};
+    std::atomic<long long> elapsedSum{0};
+    std::atomic<int> lastFrameWidth{0};
+    std::atomic<int> lastFrameHeight{0};
+
+private:
+    HANDLE frameDone;
+    HANDLE frameStarted;
+    HANDLE frameRelease;
+};
+
+// A second timer, ticking a few milliseconds apart alongside the real 33 ms timer, so that
+// frames start and end between almost any two steps of the window thread. The pause between
+// ticks only paces the storm; nothing waits on it.
+class TickStorm {
+public:
+    explicit TickStorm(Engine& engine, DWORD paceMs = 1)
+        : ticker([this, &engine, paceMs] {
+              while (!stopping) {
+                  engine.onTimerTick();
+                  Sleep(paceMs);
+              }
+          }) {}
+    ~TickStorm() { stop(); }
+    void stop() {
+        stopping = true;
+        if (ticker.joinable()) {
+            ticker.join();
+        }
+    }
+
+private:
+    std::atomic<bool> stopping{false};
+    std::thread ticker;
+};
+
+// Window procedure of the test windows: the close request runs as in the programs.
+Engine* routedScene = nullptr;
+LRESULT CALLBACK closingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE && routedScene != nullptr) {
+        routing::routeFrameMessage(*routedScene, window, message, wParam, lParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class EngineStress : public ::testing::Test {
+protected:
+    void SetUp() override { scene.start(window.handle()); }
+
+    TestWindow window{320, 240};
+    StressScene scene;
+};
+
+} // namespace
+
+TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrame) {
+    TickStorm storm(scene, 5);
+    int paints = 0;
+    for (int cycle = 0; cycle < 20000; ++cycle) {
+        scene.runHandler();
+        if (cycle % 200 == 100) {
+            scene.onTimerTick(); // the next lock meets a frame that has only just started
+        }
+        if (cycle % 200 == 0) {
+            scene.onPaint(); // copies the shown surface while the next frame may be drawing
+            paints += 1;
+        }
+    }
+    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames stopped after the lock cycles";
+    storm.stop();
+    scene.pause();
+    scene.expectConsistentCounters(paints);
+    EXPECT_GT(scene.frames.load(), 3);
+}
+
+TEST_F(EngineStress, PauseAndResumeStormsLeaveNoFrameRunningWhilePaused) {
+    TickStorm storm(scene);
+    int ticksWhilePaused = 0;
+    for (int cycle = 0; cycle < 5000; ++cycle) {
+        scene.pause();
+        scene.hold();
+        const std::uint64_t ticks = scene.ticksCounted();
+        scene.onTimerTick();
+        if (scene.ticksCounted() != ticks) {
+            ticksWhilePaused += 1;
+        }
+        scene.letGo();
+        scene.resume();
+        if (cycle % 50 == 0) {
+            scene.onTimerTick(); // the next pause meets a frame that has only just started
+        }
+    }
+    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "no frames after the last resume";
+    storm.stop();
+    scene.pause();
+    EXPECT_EQ(0, ticksWhilePaused);
+    scene.expectConsistentCounters(0);
+}
+
+TEST_F(EngineStress, ResizeStormsKeepBothSurfacesAtTheViewSizeWhileFramesRun) {
+    const SIZE sizes[] = {{1, 1},     {640, 1}, {1, 480},   {200, 150}, {0, 0},
+                          {400, 300}, {1, 1},   {321, 239}, {320, 240}};
+    TickStorm storm(scene);
+    int wrongSurfaces = 0;
+    int lockedResizesThatChangedSurfaces = 0;
+    for (int round = 0; round < 60; ++round) {
+        for (const SIZE& size : sizes) {
+            scene.onSize(SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
+            // A size of 0 gets the 1 x 1 default bitmap.
+            const SIZE expected{size.cx == 0 ? 1 : size.cx, size.cy == 0 ? 1 : size.cy};
+            if (!(bitmapSizeOf(scene.front.load()) == expected) ||
+                !(bitmapSizeOf(scene.backSurface()) == expected) || !scene.active) {
+                wrongSurfaces += 1;
+            }
+        }
+        // A resize while an input handler holds the scene keeps the surfaces.
+        scene.lockScene();
+        scene.onSize(SIZE_RESTORED, MAKELPARAM(50, 50));
+        scene.unlockScene();
+        if (bitmapSizeOf(scene.front.load()).cx != 320) {
+            lockedResizesThatChangedSurfaces += 1;
+        }
+    }
+    ASSERT_TRUE(scene.awaitMoreFrames(3));
+    EXPECT_EQ(320, scene.lastFrameWidth.load());
+    EXPECT_EQ(240, scene.lastFrameHeight.load());
+    storm.stop();
+    scene.pause();
+    EXPECT_EQ(0, wrongSurfaces);
+    EXPECT_EQ(0, lockedResizesThatChangedSurfaces);
+    scene.expectConsistentCounters(0);
+}
+
+TEST_F(EngineStress, MinimisingStopsFramesUntilRestoredAtTheNewSize) {
+    TickStorm storm(scene);
+    int ticksWhileMinimised = 0;
+    for (int cycle = 0; cycle < 300; ++cycle) {
+        scene.onSize(SIZE_MINIMIZED, 0);
+        scene.hold();
+        const std::uint64_t ticks = scene.ticksCounted();
+        scene.onTimerTick();
+        if (scene.active || scene.ticksCounted() != ticks) {
+            ticksWhileMinimised += 1;
+        }
+        scene.letGo();
+        // Restored alternately by activation (old surfaces) and by a resize (new ones).
+        if (cycle % 2 == 0) {
+            scene.onActivate(WA_ACTIVE, 0);
+        } else {
+            scene.onSize(SIZE_RESTORED, MAKELPARAM(cycle % 3 == 0 ? 300 : 320, 240));
+        }
+    }
+    scene.onSize(SIZE_MINIMIZED, 0);
+    scene.onSize(SIZE_RESTORED, MAKELPARAM(160, 120));
+    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames did not come back after restoring";
+    EXPECT_EQ(160, scene.lastFrameWidth.load());
+    EXPECT_EQ(120, scene.lastFrameHeight.load());
+    storm.stop();
+    scene.pause();
+    EXPECT_EQ(0, ticksWhileMinimised);
+    scene.expectConsistentCounters(0);
+}
+
+TEST(EngineStressClose, ACloseRequestDuringASlowFrameWaitsForItThenTheSceneCanGo) {
+    for (int run = 0; run < 10; ++run) {
+        TestWindow window(200, 150, closingWindowProc);
+        auto scene = std::make_unique<StressScene>();
+        scene->start(window.handle());
+        routedScene = scene.get();
+        scene->holdNextFrame();
+        scene->awaitFrameStart();
+        // The frame is released only once the close request has stopped the ticks, and a
+        // little later still: a close request that did not wait would return meanwhile.
+        std::atomic<bool> closeReturned{false};
+        std::atomic<bool> returnedBeforeRelease{false};
+        std::thread releaser([&] {
+            while (scene->active) {
+                std::this_thread::yield();
+            }
+            for (int spin = 0; spin < 2000 && !closeReturned; ++spin) {
+                std::this_thread::yield();
+            }
+            returnedBeforeRelease = closeReturned.load();
+            scene->releaseFrame();
+        });
+        SendMessageA(window.handle(), WM_CLOSE, 0, 0);
+        closeReturned = true;
+        releaser.join();
+        EXPECT_FALSE(returnedBeforeRelease.load()) << "the close request did not wait";
+        EXPECT_FALSE(IsWindow(window.handle()));
+        // From here to its destruction the scene must see no frame.
+        scene->hold();
+        const std::uint64_t ticks = scene->ticksCounted();
+        scene->onTimerTick();
+        EXPECT_EQ(ticks, scene->ticksCounted());
+        scene->expectConsistentCounters(0);
+        routedScene = nullptr;
+        scene.reset();
+    }
+}
+
+namespace {
+// Wine creates a few GDI objects of its own the first time a window draws; a census taken
+// after this does not count them.
+void warmUpGdi() {
+    TestWindow window(16, 16);
+    auto scene = std::make_unique<StressScene>();
+    scene->attachWindow(window.handle());
+    scene->onPaint();
+}
+
+// A scene with no content of its own, counted from outside, so that it may be destroyed while
+// its frames still run: only the engine's own teardown stands between the ticks and the
+// surfaces.
+std::atomic<int> bareFrames{0};
+HANDLE bareFrameDone = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+
+class BareScene : public Engine {
+public:
+    void renderFrame(HDC target, int) override {
+        Rectangle(target, 2, 2, 40, 30);
+        bareFrames += 1;
+        SetEvent(bareFrameDone);
+    }
+};
+
+bool awaitBareFrames(int count) {
+    while (bareFrames < count) {
+        if (WaitForSingleObject(bareFrameDone, 10000) == WAIT_TIMEOUT) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeavesNothing) {
+    warmUpGdi();
+    TestWindow window(200, 150);
+    const int memoryDCs = liveGdiObjects(OBJ_MEMDC);
+    const int bitmaps = liveGdiObjects(OBJ_BITMAP);
+    for (int run = 0; run < 40; ++run) {
+        auto scene = std::make_unique<BareScene>();
+        scene->start(window.handle());
+        TickStorm storm(*scene);
+        ASSERT_TRUE(awaitBareFrames(bareFrames + 3));
+        storm.stop();
+        // The real timer still ticks and a frame may be drawing right now.
+        scene.reset();
+    }
+    EXPECT_EQ(memoryDCs, liveGdiObjects(OBJ_MEMDC));
+    EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
+}
+
+TEST_F(EngineStress, ALongRunKeepsOnlyTheLatestRenderThreadHandle) {
+    const int handles = openHandles();
+    TickStorm storm(scene);
+    ASSERT_TRUE(scene.awaitMoreFrames(120));
+    storm.stop();
+    scene.pause();
+    EXPECT_LT(openHandles() - handles, 10) << "the frames' thread handles were left open";
+    scene.expectConsistentCounters(0);
+}
+
+TEST_F(EngineStress, AResizeTooLargeForABitmapKeepsTheSurfacesAndFramesGoOn) {
+    const int bitmaps = liveGdiObjects(OBJ_BITMAP);
+    TickStorm storm(scene);
+    // 65535 x 65535 at 32 bits is 16 GiB per surface: the bitmaps cannot be created.
+    scene.onSize(SIZE_RESTORED, MAKELPARAM(65535, 65535));
+    EXPECT_TRUE(scene.active.load());
+    EXPECT_EQ(320, bitmapSizeOf(scene.front.load()).cx);
+    EXPECT_EQ(320, bitmapSizeOf(scene.backSurface()).cx);
+    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames stopped after the failed resize";
+    EXPECT_EQ(320, scene.lastFrameWidth.load());
+    EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP)) << "a failed resize left bitmaps behind";
+    scene.onSize(SIZE_RESTORED, MAKELPARAM(200, 100));
+    ASSERT_TRUE(scene.awaitMoreFrames(3));
+    EXPECT_EQ(200, scene.lastFrameWidth.load());
+    EXPECT_EQ(100, scene.lastFrameHeight.load());
+    storm.stop();
+    scene.pause();
+    EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
+    scene.expectConsistentCounters(0);
+}
+
+TEST(EngineStressSurfaces, AWindowTooLargeForItsSurfacesStillRunsFramesAndRecovers) {
+    warmUpGdi();
+    const int memoryDCs = liveGdiObjects(OBJ_MEMDC);
+    const int bitmaps = liveGdiObjects(OBJ_BITMAP);
+    HWND huge = CreateWindowExA(0, "STATIC", "huge", WS_POPUP, 0, 0, 999999999, 999999999, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, huge);
+    {
+        StressScene scene;
+        scene.start(huge);
+        // Neither bitmap could be created: the surfaces are memory DCs with their 1 x 1
+        // default bitmap, and drawing into them has no visible effect.
+        EXPECT_EQ(1, bitmapSizeOf(scene.front.load()).cx);
+        EXPECT_EQ(1, bitmapSizeOf(scene.backSurface()).cx);
+        {
+            TickStorm storm(scene);
+            ASSERT_TRUE(scene.awaitMoreFrames(3)) << "no frames on surfaces without bitmaps";
+            scene.onPaint();
+            scene.onSize(SIZE_RESTORED, MAKELPARAM(300, 200));
+            ASSERT_TRUE(scene.awaitMoreFrames(3)) << "no frames after the surfaces came back";
+        }
+        EXPECT_EQ(300, scene.lastFrameWidth.load());
+        EXPECT_EQ(200, scene.lastFrameHeight.load());
+        scene.pause();
+        scene.expectConsistentCounters(1);
+    }
+    DestroyWindow(huge);
+    pumpMessages();
+    EXPECT_EQ(memoryDCs, liveGdiObjects(OBJ_MEMDC));
+    EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
+}

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# The shooter's options dialog given what a new user might type into its size fields: empty
+# fields, letters, blanks, a lone sign, negative, too small, barely enough, exponents, too many
+# digits and sizes far beyond the screen. Every entry either opens the game, which draws its
+# frames and closes with exit code 0, or ends with the message "Cannot Create Window" (caption
+# "Error") and exit code 0; nothing crashes or hangs.
+#
+# What the dialog does with an entry: it reads at most 9 characters and parses them as a decimal
+# number; text that does not parse keeps the screen's size; a size below 200 is refused; there is
+# no upper bound.
+#     options_dialog_input.sh SHOOTER_EXE
+set -u
+source "$(dirname "$0")/lib.sh"
+exe=$1
+
+# fill_options_dialog HEIGHT WIDTH: for each field, "keep" leaves its text alone; anything
+# else replaces it (an empty string leaves the field empty).
+fill_options_dialog() {
+    local height=$1 width=$2 dialog
+    dialog=$(wait_for_window '^Option Window$') || fail "no options dialog"
+    # OK has the focus; Tab, Tab reaches the height field, Tab again the width field. Tabbing
+    # into a field selects its text, so Delete empties it.
+    press "$dialog" Tab Tab
+    if [ "$height" != keep ]; then
+        xdotool key Delete
+        [ -n "$height" ] && xdotool type --delay 20 -- "$height"
+    fi
+    press "$dialog" Tab
+    if [ "$width" != keep ]; then
+        xdotool key Delete
+        [ -n "$width" ] && xdotool type --delay 20 -- "$width"
+    fi
+    press "$dialog" Return
+}
+
+# outcome: waits for what the accepted dialog leads to and prints "game WINDOW" or "refused",
+# answering the help box that the game may show first.
+outcome() {
+    local deadline=$((SECONDS + 30)) id
+    while [ $SECONDS -lt $deadline ]; do
+        if id=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n 1) && [ -n "$id" ]; then
+            echo "refused $id"
+            return 0
+        fi
+        if id=$(xdotool search --onlyvisible --name '^help$' 2>/dev/null | head -n 1) && [ -n "$id" ]; then
+            press "$id" Return
+        fi
+        if id=$(xdotool search --onlyvisible --name '^Game$' 2>/dev/null | head -n 1) && [ -n "$id" ]; then
+            echo "game $id"
+            return 0
+        fi
+        [ -s "$PROGRAM_STATUS_FILE" ] && { echo "ended"; return 0; }
+        sleep 0.2
+    done
+    echo "nothing"
+}
+
+# check_entry FIELD TEXT EXPECTED [SIZE]: FIELD is width or height, EXPECTED is game or
+# refused; SIZE is the game window's expected size in that dimension, or "beyond" the screen.
+check_entry() {
+    local field=$1 text=$2 expected=$3 size=${4:-} result window code
+    local label="$field \"$text\""
+    start_program "$exe"
+    if [ "$field" = width ]; then
+        fill_options_dialog keep "$text"
+    else
+        fill_options_dialog "$text" keep
+    fi
+    read -r result window < <(outcome)
+    case "$result" in
+    refused)
+        [ "$expected" = refused ] || fail "$label: refused, but should open the game"
+        press "$window" Return
+        ;;
+    game)
+        [ "$expected" = game ] || fail "$label: opened the game, but should be refused"
+        # The game runs: frames arrive and the status line stands at the top-left corner.
+        local image="$WORK_DIR/shot.png" deadline=$((SECONDS + 15))
+        while :; do
+            shot "$image"
+            [ "$(pixels "$image" count 0 0 200 40 0 0 0 60)" -gt 20 ] && break
+            [ $SECONDS -lt $deadline ] || fail "$label: the game shows no status line"
+            sleep 0.3
+        done
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$label: the game ended by itself"
+        if [ -n "$size" ]; then
+            local geometry actual
+            geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+            if [ "$field" = width ]; then actual=${geometry%x*}; else actual=${geometry#*x}; fi
+            if [ "$size" = beyond ]; then
+                [ "$actual" -gt "$screen_size" ] || fail "$label: window $geometry, not beyond the screen"
+            else
+                [ "$actual" = "$size" ] || fail "$label: window $geometry, $field should be $size"
+            fi
+        fi
+        press "$window" alt+F4
+        ;;
+    ended) fail "$label: the program ended without a window or a message" ;;
+    *) fail "$label: neither the game nor the message appeared" ;;
+    esac
+    code=$(wait_for_exit 20) || fail "$label: the program did not end"
+    [ "$code" = 0 ] || fail "$label: exit code $code"
+    echo "ok: $label -> $result${size:+ ($field $size)}, exit code 0"
+}
+
+read -r screen_width screen_height < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+
+# Text that does not parse keeps the screen's size.
+screen_size=$screen_width
+check_entry width "" game "$screen_width"
+check_entry width "abc" game "$screen_width"
+check_entry width "   " game "$screen_width"
+check_entry width "-" game "$screen_width"
+check_entry width "+" game "$screen_width"
+# Numbers below 200 are refused; "1e3" reads as 1.
+check_entry width "-5" refused
+check_entry width "199" refused
+check_entry width "1e3" refused
+check_entry width "200" game 200
+# Only the first nine characters count: 123456789, far beyond the screen, like 999999999.
+check_entry width "1234567890" game beyond
+check_entry width "999999999" game beyond
+screen_size=$screen_height
+check_entry height "" game "$screen_height"
+check_entry height "x1" game "$screen_height"
+check_entry height "0" refused
+check_entry height "999999999" game beyond
+echo "PASS: every entry opened the game or was refused with a message, and ended with exit code 0"

@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Soak test: runs one of the programs under Wine and plays with it like a restless user for a
+# while: random keys (arrows, letters, PAUSE, F1, F2, F3, never ESC), clicks, held buttons,
+# wheel turns and mouse movements inside its window, answering the message boxes the keys open.
+# At the end the program must still run and answer (its window is there and its picture still
+# changes), and ESC must end it with exit code 0.
+#     tools/soak.sh PROGRAM.exe SECONDS [SEED]
+# The actions come from bash's RANDOM seeded with SEED (printed; by default the clock), so a
+# failing run can be replayed with the same seed. Run by hand, it starts a virtual display and
+# the 64-bit build's Wine prefix when none is set up (the test suite sets up both).
+set -u
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+ensure_locale
+ensure_display || exit 1
+own_prefix=no
+if [ -z "${WINEPREFIX:-}" ]; then
+    prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+    own_prefix=yes
+fi
+source "$REPO_ROOT/tests/system/lib.sh"
+trap 'cleanup; [ $own_prefix = yes ] && stop_wine; stop_display' EXIT
+
+exe=${1:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
+duration=${2:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
+seed=${3:-$(date +%s)}
+RANDOM=$seed
+name=$(basename "$exe")
+echo "soak: $name for $duration s, seed $seed (replay: tools/soak.sh $exe $duration $seed)"
+
+keys=(Left Right Up Down Left Right Up Down a s d w q e z x space shift Pause F1 F2 F3)
+boxes='^(help|123|Will Be)$'
+
+# The program's own process: the Wine process that start_program's background shell runs.
+program_alive() {
+    local child
+    child=$(pgrep -P "$PROGRAM_PID" | head -n 1)
+    [ -n "$child" ] && kill -0 "$child" 2>/dev/null
+}
+
+# answer_boxes: presses Return on every open box that F1 or F2 opened; fails on an error box.
+answer_boxes() {
+    local box answered=1
+    if xdotool search --onlyvisible --name '^Error$' >/dev/null 2>&1; then
+        fail "$name showed an error message box during the soak"
+    fi
+    for box in $(xdotool search --onlyvisible --name "$boxes" 2>/dev/null); do
+        press "$box" Return 2>/dev/null
+        answered=0
+    done
+    return $answered
+}
+
+# answer_box_of KEY: F1 and F2 open a box (in the programs that have one): answer it as soon as
+# it shows, so that the game is not left waiting behind it.
+answer_box_of() {
+    case $1 in
+    F1 | F2)
+        local tries
+        for tries in 1 2 3 4 5 6 7 8 9 10; do
+            answer_boxes && return 0
+            sleep 0.1
+        done ;;
+    esac
+    return 0
+}
+
+# picture: a checksum of the window's picture now.
+picture() {
+    import -window "$window" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+
+start_program "$exe"
+if is_shooter "$exe"; then
+    accept_options_dialog 800 600
+    dismiss_box help 3 || true
+fi
+window=$(wait_for_window '^Game$') || fail "no window named Game"
+read -r width height < <(xdotool getwindowgeometry "$window" |
+    sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+echo "soak: window $window, $width x $height"
+
+held_keys=()
+held_buttons=()
+actions=0
+deadline=$((SECONDS + duration))
+while [ $SECONDS -lt $deadline ]; do
+    if [ $((actions % 8)) = 0 ]; then
+        program_alive || fail "$name ended during the soak (after $actions actions, seed $seed)"
+        answer_boxes
+    fi
+    x=$((RANDOM % width))
+    y=$((RANDOM % height))
+    case $((RANDOM % 10)) in
+    0 | 1 | 2) # a key press
+        key=${keys[RANDOM % ${#keys[@]}]}
+        press "$window" "$key" 2>/dev/null
+        answer_box_of "$key" ;;
+    3) # a key held down for a while, or released
+        if [ ${#held_keys[@]} -gt 0 ] && [ $((RANDOM % 2)) = 0 ]; then
+            xdotool keyup "${held_keys[0]}"
+            held_keys=("${held_keys[@]:1}")
+        else
+            key=${keys[RANDOM % 8]}
+            xdotool windowfocus --sync "$window" keydown "$key" 2>/dev/null
+            held_keys+=("$key")
+        fi ;;
+    4 | 5) # a click, left or right
+        xdotool mousemove --window "$window" "$x" "$y" click $((RANDOM % 2 ? 1 : 3)) ;;
+    6) # a button held down while the mouse moves, or released
+        if [ ${#held_buttons[@]} -gt 0 ]; then
+            xdotool mouseup "${held_buttons[0]}"
+            held_buttons=()
+        else
+            button=$((RANDOM % 2 ? 1 : 3))
+            xdotool mousemove --window "$window" "$x" "$y" mousedown "$button"
+            held_buttons=("$button")
+        fi ;;
+    7) # a wheel turn
+        xdotool mousemove --window "$window" "$x" "$y" click $((RANDOM % 2 ? 4 : 5)) ;;
+    *) # the mouse moves
+        xdotool mousemove --window "$window" "$x" "$y" ;;
+    esac
+    actions=$((actions + 1))
+    sleep "0.0$((RANDOM % 8))"
+done
+
+# Let go of everything, answer what is still open, and make sure the game is not paused.
+for key in "${held_keys[@]}"; do xdotool keyup "$key"; done
+for button in "${held_buttons[@]}"; do xdotool mouseup "$button"; done
+sleep 0.3
+answer_boxes
+program_alive || fail "$name ended during the soak (after $actions actions, seed $seed)"
+xdotool search --name '^Game$' >/dev/null || fail "the window Game is gone (seed $seed)"
+
+# The window still answers: its picture changes (the frame counter on the status line runs). A
+# PAUSE left on is lifted with another PAUSE.
+answers=no
+for attempt in 1 2 3; do
+    before=$(picture)
+    sleep 1
+    after=$(picture)
+    [ "$before" != "$after" ] && { answers=yes; break; }
+    answer_boxes
+    press "$window" Pause
+done
+[ "$answers" = yes ] || fail "$name no longer changes its picture (seed $seed)"
+
+press "$window" Escape
+code=$(wait_for_exit 10) || {
+    # A program whose scene does not handle ESC yet still has to close cleanly.
+    echo "WARNING: ESC did not end $name; closing it through the system menu" >&2
+    press "$window" alt+F4
+    code=$(wait_for_exit 20) || fail "$name did not end after the close request (seed $seed)"
+}
+[ "$code" = 0 ] || fail "$name ended with exit code $code (seed $seed)"
+echo "PASS: $name survived $actions random actions in $duration s (seed $seed) and ended with exit code 0"
