@@ -145,12 +145,12 @@ for attempt in 1 2 3; do
 done
 [ "$answers" = yes ] || fail "$name no longer changes its picture (seed $seed)"
 
-press "$window" Escape
-code=$(wait_for_exit 10) || {
-    # A program whose scene does not handle ESC yet still has to close cleanly.
-    echo "WARNING: ESC did not end $name; closing it through the system menu" >&2
-    press "$window" alt+F4
-    code=$(wait_for_exit 20) || fail "$name did not end after the close request (seed $seed)"
-}
+# A key pressed just after a box has closed can be lost under Wine: press ESC again if need be.
+code=""
+for attempt in 1 2 3; do
+    press "$window" Escape
+    code=$(wait_for_exit 8) && break
+done
+[ -n "$code" ] || fail "$name did not end on ESC (seed $seed)"
 [ "$code" = 0 ] || fail "$name ended with exit code $code (seed $seed)"
 echo "PASS: $name survived $actions random actions in $duration s (seed $seed) and ended with exit code 0"

@@ -32,6 +32,8 @@ cleanup() {
     rm -rf "$WORK_DIR"
 }
 trap cleanup EXIT
+# A test driver that gives up on a script sends TERM: end the program all the same.
+trap 'exit 1' TERM INT
 
 # start_program EXE: runs it under Wine in the background; its exit code lands in a file.
 start_program() {
@@ -41,23 +43,35 @@ start_program() {
     PROGRAM_PID=$!
 }
 
-# wait_for_window NAME [SECONDS]: prints the id of the visible window whose title matches.
+# owned_by_program WINDOW: whether the window belongs to the started program (the Wine process
+# the background shell runs), so that a window of another program on the display never counts.
+owned_by_program() {
+    [ -n "$PROGRAM_PID" ] || return 0
+    local owner
+    owner=$(xdotool getwindowpid "$1" 2>/dev/null) || return 1
+    [ "$owner" = "$PROGRAM_PID" ] || [ "$(ps -o ppid= -p "$owner" 2>/dev/null | tr -d ' ')" = "$PROGRAM_PID" ]
+}
+
+# wait_for_window NAME [SECONDS]: prints the id of the started program's visible window whose
+# title matches.
 wait_for_window() {
-    local name=$1 limit=${2:-30} id=""
+    local name=$1 limit=${2:-30} id
     local deadline=$((SECONDS + limit))
     while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        for id in $(xdotool search --onlyvisible --name "$name" 2>/dev/null); do
+            owned_by_program "$id" && { echo "$id"; return 0; }
+        done
         sleep 0.2
     done
     return 1
 }
 
-# press WINDOW KEYS...: focuses the window, then types the keys.
+# press WINDOW KEYS...: focuses the window, then types the keys. A window that cannot take the
+# focus (it is gone, or a modal box holds it) fails the press instead of hanging the test.
 press() {
     local window=$1
     shift
-    xdotool windowfocus --sync "$window" key "$@"
+    timeout 10 xdotool windowfocus --sync "$window" key "$@"
 }
 
 # accept_options_dialog WIDTH HEIGHT: fills in the shooter's options dialog with the keyboard,
