@@ -154,6 +154,23 @@ TEST(WorldTeardown, ReturnsEveryEntitySolidPenAndBrush) {
     EXPECT_EQ(gdiCount::live(), gdiObjects);
 }
 
+TEST(WorldRestart, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
+    BuiltGame built;
+    built.world().leftButton = 1;
+    const int entities = liveEntityCount;
+    const int solids = liveSolidCount;
+    const int gdiObjects = gdiCount::live();
+    TestSurface surface(1100, 1000);
+    for (int restart = 0; restart < 200; ++restart) {
+        built.runFrame(surface, 3); // enemies, shots and bursts of the game being left
+        built.game.restart();
+    }
+    expectFreshWorld(built);
+    EXPECT_EQ(liveEntityCount, entities);
+    EXPECT_EQ(liveSolidCount, solids);
+    EXPECT_EQ(gdiCount::live(), gdiObjects);
+}
+
 TEST(WorldTeardown, RestartDeletesWhatTheOldGameHeld) {
     BuiltGame built;
     built.world().leftButton = 1;
