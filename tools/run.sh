@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds and starts one of the programs under Wine.
-#     tools/run.sh [PROGRAM] [--screenshot SECONDS FILE.png] [--answer-dialogs]
+#     tools/run.sh [PROGRAM] [--screenshot SECONDS FILE.png] [--answer-dialogs] [--play]
 # PROGRAM is shooter (default), shooter_variant, ball_toss, ball_repel or rope_chase.
 # Without an X display a virtual one is started. --screenshot saves a PNG of the screen after
 # SECONDS and then closes the program; --answer-dialogs accepts the shooter's options dialog
-# with the screen's size and closes the help box, as a user would, so the game itself shows.
+# with the screen's size and closes the help box, as a user would, so the game itself shows;
+# --play moves the mouse in circles over the window and clicks now and then until the screenshot.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$REPO_ROOT"
@@ -13,10 +14,12 @@ program=shooter
 delay=""
 picture=""
 answer=no
+play=no
 while [ $# -gt 0 ]; do
     case "$1" in
         --screenshot) delay=$2; picture=$(realpath -m "$3"); shift 3 ;;
         --answer-dialogs) answer=yes; shift ;;
+        --play) play=yes; shift ;;
         shooter|shooter_variant|ball_toss|ball_repel|rope_chase) program=$1; shift ;;
         *) echo "unknown argument: $1 (see the comment at the top of $0)" >&2; exit 2 ;;
     esac
@@ -44,8 +47,29 @@ if [ "$answer" = yes ] && [[ "$program" == shooter* ]]; then
     press_in '^help$' Return || true
 fi
 
+# play SECONDS: circles the mouse over the window "Game", with a right and a left click on the
+# way round.
+play() {
+    local window step x y
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Game$' | head -n 1) || return 0
+    for step in $(seq 0 $(($1 * 10 - 1))); do
+        x=$(awk -v s="$step" 'BEGIN { printf "%d", 400 + 200 * cos(s / 4) }')
+        y=$(awk -v s="$step" 'BEGIN { printf "%d", 300 + 150 * sin(s / 4) }')
+        xdotool mousemove --window "$window" "$x" "$y"
+        case $((step % 12)) in
+            5) xdotool click 3 ;;
+            11) xdotool click 1 ;;
+        esac
+        sleep 0.1
+    done
+}
+
 if [ -n "$picture" ]; then
-    sleep "$delay"
+    if [ "$play" = yes ]; then
+        play "$delay"
+    else
+        sleep "$delay"
+    fi
     import -window root "$picture"
     log "screenshot saved to $picture"
     kill "$pid" 2>/dev/null || true
