@@ -9,7 +9,7 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$archive" -d "$unpacked"
 expected="README.txt ball_repel.exe ball_toss.exe rope_chase.exe shooter.exe shooter_variant.exe"
-found=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ' | sed 's/ $//')
+found=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')
 if [ "$found" != "$expected" ]; then
     echo "the archive holds: $found; expected: $expected" >&2
     exit 1
