@@ -107,9 +107,11 @@ if rim:
     print("player_x=%d player_y=%d" % ((min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2))
 else:
     print("player_x=none player_y=none")
-white = xs_of((255, 255, 255), arena_y + 10, 0, panel_x)
-# The 5-pixel band of the right edge is centred on the last column of the arena, x + 999.
-print("frame_x=%s" % (white[-1] - 2 - 999 if white else "none"))
+# The 5-pixel band of the right edge is centred on the last column of the arena, x + 999. An
+# enemy crossing the band hides part of it on one row, so the rightmost of several rows counts.
+edges = [row[-1] for row in (xs_of((255, 255, 255), arena_y + dy, 0, panel_x)
+                             for dy in (10, 250, 500, 750, 990)) if row]
+print("frame_x=%s" % (max(edges) - 2 - 999 if edges else "none"))
 print("view_colour=%s view_dark=%d" % (colour(60, 500), count((20, 20, 20), 30, 300, 60, 60)))
 print("frame_colour=%s arena_black=%d" % (colour(arena_x, 500),
                                           count((0, 0, 0), arena_x + 3, 480, 3, 40)))
