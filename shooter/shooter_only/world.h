@@ -1,6 +1,7 @@
 // World: the shooter's world record. Every world object sits in one of its lists, the screen
 // regions sit in its area list, and the input handlers leave the mouse and keyboard state in it
-// for the player to read. The lists own their entries.
+// for the player to read. The lists own their entries. The backdrop and the star field have a
+// list of their own, drawn first.
 #pragma once
 
 #include "ptr_list.h"
@@ -37,6 +38,8 @@ public:
     Area* panel() const;
     // The first entry of objectList that is the player, or null when there is none.
     Entity* player() const;
+    // The entries of every list of world objects (not the regions or the sprite).
+    int objectCount() const;
 
     // The engine's client rectangle: right and bottom are the client width and height.
     const RECT* client = nullptr;
