@@ -1,5 +1,6 @@
-// Enemy: a cyan ten-sided polygon that flies straight at a constant speed, bounces off the
-// arena walls, takes five hits and bursts when destroyed. It makes no decisions.
+// Enemy: a ten-sided polygon that flies straight at a constant speed, bounces off the arena
+// walls and takes five hits. It makes no decisions. Its pen comes from the build's arsenal, and
+// what a hit leaves behind besides the lost life is the build's own (enemy_hit.cpp).
 #pragma once
 
 #include "gdi_objects.h"
@@ -18,7 +19,7 @@ public:
     // Bounces off each wall the outline's circle has reached, then moves.
     void update() override;
     void draw(HDC dc) override;
-    // Costs one life; leaves the bursts of a hit, or of the destruction on the last life.
+    // Costs one life, if any is left.
     void hit() override;
     // A circle test around the reference point: the polygon's shape and the velocity play no
     // part.

@@ -2,7 +2,7 @@
 #include "player.h"
 
 #include "area.h"
-#include "burst.h"
+#include "arsenal.h"
 #include "solid.h"
 #include "world.h"
 
@@ -53,11 +53,11 @@ bool Player::takeContactDamage() {
         if (solid->kind != enemyKind || !solid->hitTest(position, aim)) {
             continue;
         }
-        world->objectList.add(new Burst(world, position, contactSparks, BurstPalette::Red));
+        addDamageBurst(world, position, contactSparks);
         life -= contactDamage;
         if (life <= 0) {
             life = 0;
-            world->objectList.add(new Burst(world, position, deathSparks, BurstPalette::Red));
+            addDamageBurst(world, position, deathSparks);
             return false;
         }
     }

@@ -38,7 +38,7 @@ public:
     Vec2 aim;
     // The disc's radius and the margin kept from the arena's edges.
     int radius = 10;
-    // Pens and brush of the figure.
+    // The figure's pens (and brush) and its drawing.
     PlayerLook look;
     World* world;
     unsigned int frameCounter = 0;

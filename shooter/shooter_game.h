@@ -20,8 +20,8 @@ public:
     void renderFrame(HDC target, int elapsedTicks) override;
     void buildScene() override;
 
-    // Empties the lists of the old game and builds a new one; input state and the cross-hair
-    // stay.
+    // Empties the lists of the old game and builds a new one; input state and the pointer
+    // sprite stay.
     void restart();
 
     void onKeyDown(WPARAM wParam, LPARAM lParam);

@@ -19,10 +19,11 @@ StarField::StarField(World* owner) : world(owner) {
 StarField::~StarField() = default;
 
 void StarField::draw(HDC dc) {
-    SelectObject(dc, starPen);
+    const HGDIOBJ previous = SelectObject(dc, static_cast<HPEN>(starPen));
     const Vec2 origin = world->arena()->origin;
     for (int i = 0; i < starCount; ++i) {
         // A one-pixel line from (x - 1, y) to (x, y) sets the pixel (x - 1, y).
         (stars[i] + origin).drawDot(dc);
     }
+    SelectObject(dc, previous);
 }

@@ -59,10 +59,7 @@ public:
 
     void tick(HDC target) { game.renderFrame(target, 1); }
 
-    int objectCount() {
-        return world().objectList.count() + world().solidList.count() + world().lastList.count() +
-               world().backgroundList.count() + world().algorithmList.count();
-    }
+    int objectCount() { return world().objectCount(); }
 
     ShooterGame game;
 };

@@ -1,6 +1,8 @@
 // World: the shooter's world record. Every world object sits in one of its lists, the screen
 // regions sit in its area list, and the input handlers leave the mouse and keyboard state in it
-// for the player to read. The lists own their entries.
+// for the player to read. The lists own their entries. Everything is drawn on the frame's white
+// background: the star field and the backdrop's outlines sit in objectList, drawn after the
+// enemies.
 #pragma once
 
 #include "ptr_list.h"
@@ -22,13 +24,12 @@ public:
     World& operator=(const World&) = delete;
 
     // Advances every list by ticks timer ticks, removing each list's dead entries after its
-    // pass, then draws the lists and the cross-hair once.
+    // pass, then draws the lists and the pointer once.
     void runFrame(HDC target, int ticks);
-    // Appends the objects that paint the arena's background (the backdrop and the star field)
-    // to the list that draws them; one step of the world build.
+    // Appends the star field and the backdrop to objectList; one step of the world build.
     void appendScenery();
-    // Empties the lists a new game rebuilds: the objects, the enemies, the algorithms, the
-    // scenery, the heads-up display and the regions. Input state and the sprite stay.
+    // Empties the lists a new game rebuilds: the objects (the scenery among them), the enemies,
+    // the algorithms, the heads-up display and the regions. Input state and the sprite stay.
     void clearForRestart();
 
     // The three regions of the world build; null before the build has created them.
@@ -37,6 +38,8 @@ public:
     Area* panel() const;
     // The first entry of objectList that is the player, or null when there is none.
     Entity* player() const;
+    // The entries of every list of world objects (not the regions or the sprite).
+    int objectCount() const;
 
     // The engine's client rectangle: right and bottom are the client width and height.
     const RECT* client = nullptr;
@@ -52,7 +55,6 @@ public:
     PtrList<Entity> objectList;
     PtrList<Solid> solidList;
     PtrList<Entity> lastList;
-    PtrList<Entity> backgroundList;
     PtrList<Algorithm> algorithmList;
     PtrList<Sprite> spriteList;
 };

@@ -46,6 +46,11 @@ void World::runFrame(HDC target, int ticks) {
     }
 }
 
+int World::objectCount() const {
+    return objectList.count() + solidList.count() + lastList.count() + backgroundList.count() +
+           algorithmList.count();
+}
+
 void World::appendScenery() {
     backgroundList.add(new Backdrop(this));
     backgroundList.add(new StarField(this));

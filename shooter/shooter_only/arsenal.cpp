@@ -1,5 +1,5 @@
-// The shooter's shot classes, bomb bursts and pens: green and blue bolts, blue bomb sparks,
-// cyan enemies.
+// The shooter's shot classes, bursts and pens: green and blue bolts, blue bomb sparks, red
+// damage sparks, cyan enemies.
 #include "arsenal.h"
 
 #include "bolts.h"
@@ -33,6 +33,10 @@ void addBombFlightBurst(World* world, const Vec2& at) {
 
 void addBombWallBurst(World* world, const Vec2& at) {
     world->objectList.add(new Burst(world, at, bombWallSparks, BurstPalette::Blue));
+}
+
+void addDamageBurst(World* world, const Vec2& at, int sparkCount) {
+    world->objectList.add(new Burst(world, at, sparkCount, BurstPalette::Red));
 }
 
 TrailLook bombLook() {
