@@ -221,8 +221,8 @@ done
 # ESC, again if the window is still there after a while: like the arrow above, a key pressed
 # while the focus comes back from the "Will Be" box can be lost.
 for attempt in 1 2 3; do
-    xdotool windowfocus --sync "$game" key Escape 2>/dev/null
-    deadline=$((SECONDS + 5))
+    timeout 10 xdotool windowfocus --sync "$game" key Escape 2>/dev/null
+    deadline=$((SECONDS + 10))
     while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
         sleep 0.2
     done
