@@ -5,6 +5,8 @@
 #include "world_fixture.h"
 
 #include "enemy.h"
+#include "gdi_objects.h"
+#include "solid.h"
 #include "star_field.h"
 #include "test_surface.h"
 
@@ -55,6 +57,24 @@ TEST_F(VariantWorld, ARestartReplacesTheStarFieldWithOneAtNewPositions) {
     EXPECT_EQ(built.world().lastList.count(), 1);
     EXPECT_EQ(liveEntityCount, entities);
     EXPECT_FALSE(stars().stars[0].x == firstStar.x && stars().stars[0].y == firstStar.y);
+}
+
+TEST_F(VariantWorld, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
+    built.world().leftButton = 1;
+    const int entities = liveEntityCount;
+    const int solids = liveSolidCount;
+    const int gdiObjects = gdiCount::live();
+    for (int restart = 0; restart < 200; ++restart) {
+        built.runFrame(surface, 3); // enemies, shots and bursts of the game being left
+        built.game.restart();
+    }
+    EXPECT_EQ(built.world().objectList.count(), 3);
+    EXPECT_EQ(built.world().lastList.count(), 1);
+    EXPECT_EQ(built.world().solidList.count(), 0);
+    EXPECT_EQ(built.world().algorithmList.count(), 2);
+    EXPECT_EQ(liveEntityCount, entities);
+    EXPECT_EQ(liveSolidCount, solids);
+    EXPECT_EQ(gdiCount::live(), gdiObjects);
 }
 
 TEST_F(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame) {
