@@ -1,6 +1,8 @@
 // Engine frame cycle: surfaces, timer ticks, render threads, painting, pausing and locking.
 #include "engine.h"
 
+#include "gdi_objects.h"
+
 #include <mmsystem.h>
 
 #include <cstdio>
@@ -36,16 +38,16 @@ Engine::~Engine() {
         renderThread = nullptr;
     }
     if (dcA != nullptr) {
-        DeleteDC(dcA);
+        gdiCount::deleteDC(dcA);
     }
     if (bitmapA != nullptr) {
-        DeleteObject(bitmapA);
+        gdiCount::deleteBitmap(bitmapA);
     }
     if (dcB != nullptr) {
-        DeleteDC(dcB);
+        gdiCount::deleteDC(dcB);
     }
     if (bitmapB != nullptr) {
-        DeleteObject(bitmapB);
+        gdiCount::deleteBitmap(bitmapB);
     }
 }
 
@@ -60,8 +62,8 @@ void Engine::start(HWND targetWindow) {
 }
 
 void Engine::createSurface(HDC screenDC, HDC& dc, HBITMAP& bitmap) const {
-    dc = CreateCompatibleDC(screenDC);
-    bitmap = CreateCompatibleBitmap(screenDC, viewRect.width, viewRect.height);
+    dc = gdiCount::createCompatibleDC(screenDC);
+    bitmap = gdiCount::createCompatibleBitmap(screenDC, viewRect.width, viewRect.height);
     if (dc != nullptr && bitmap != nullptr) {
         SelectObject(dc, bitmap);
     }
@@ -235,18 +237,18 @@ void Engine::resizeSurfaces(int width, int height) {
     HDC dcs[2] = {dcA, dcB};
     HBITMAP* bitmaps[2] = {&bitmapA, &bitmapB};
     for (int i = 0; i < 2; ++i) {
-        const HBITMAP larger = CreateCompatibleBitmap(screenDC, width, height);
+        const HBITMAP larger = gdiCount::createCompatibleBitmap(screenDC, width, height);
         // A size whose bitmap cannot be created keeps the previous bitmap: the surface stays
         // valid and nothing leaks.
         if (larger == nullptr || dcs[i] == nullptr) {
             if (larger != nullptr) {
-                DeleteObject(larger);
+                gdiCount::deleteBitmap(larger);
             }
             continue;
         }
         SelectObject(dcs[i], larger);
         if (*bitmaps[i] != nullptr) {
-            DeleteObject(*bitmaps[i]);
+            gdiCount::deleteBitmap(*bitmaps[i]);
         }
         *bitmaps[i] = larger;
     }

@@ -1,4 +1,4 @@
-// Counted pen and brush holders.
+// Counted pen and brush holders, DCs and bitmaps.
 #include "gdi_objects.h"
 
 #include <atomic>
@@ -19,9 +19,16 @@ void created(HGDIOBJ object) {
     }
 }
 
-void destroy(HGDIOBJ object) {
-    if (object != nullptr && DeleteObject(object)) {
+BOOL deleted(BOOL success) {
+    if (success) {
         liveObjects.fetch_sub(1);
+    }
+    return success;
+}
+
+void destroy(HGDIOBJ object) {
+    if (object != nullptr) {
+        deleted(DeleteObject(object));
     }
 }
 } // namespace
@@ -30,6 +37,28 @@ namespace gdiCount {
 int live() { return liveObjects.load(); }
 int peak() { return peakObjects.load(); }
 void resetPeak() { peakObjects.store(liveObjects.load()); }
+
+HDC createCompatibleDC(HDC reference) {
+    const HDC dc = CreateCompatibleDC(reference);
+    created(dc);
+    return dc;
+}
+
+HBITMAP createCompatibleBitmap(HDC reference, int width, int height) {
+    const HBITMAP bitmap = CreateCompatibleBitmap(reference, width, height);
+    created(bitmap);
+    return bitmap;
+}
+
+HBITMAP loadBitmap(HINSTANCE instance, LPCSTR name) {
+    const HBITMAP bitmap = LoadBitmapA(instance, name);
+    created(bitmap);
+    return bitmap;
+}
+
+BOOL deleteDC(HDC dc) { return deleted(DeleteDC(dc)); }
+
+BOOL deleteBitmap(HBITMAP bitmap) { return deleted(DeleteObject(bitmap)); }
 } // namespace gdiCount
 
 Pen::Pen(int style, int width, COLORREF color) : handle(CreatePen(style, width, color)) {

@@ -1,6 +1,7 @@
-// Pens and brushes that count themselves. Every pen and brush a scene creates goes through
-// these holders, so the number of live GDI objects can be read (Wine has no GetGuiResources)
-// and the holder's destructor is the one place that deletes the object.
+// Pens and brushes that count themselves, and counted creation and deletion of the memory DCs
+// and bitmaps of the frame surfaces and sprites. Every GDI object the programs create goes
+// through these, so the number of live GDI objects can be read (Wine has no
+// GetGuiResources); the pen and brush holders' destructors are the one place that deletes them.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,14 @@ int live();
 // The highest value live() has had since the last resetPeak().
 int peak();
 void resetPeak();
+
+// CreateCompatibleDC, CreateCompatibleBitmap, LoadBitmapA, DeleteDC and DeleteObject of a
+// bitmap, counted: a successful creation adds one, a successful deletion takes one away.
+HDC createCompatibleDC(HDC reference);
+HBITMAP createCompatibleBitmap(HDC reference, int width, int height);
+HBITMAP loadBitmap(HINSTANCE instance, LPCSTR name);
+BOOL deleteDC(HDC dc);
+BOOL deleteBitmap(HBITMAP bitmap);
 } // namespace gdiCount
 
 class Pen {

@@ -1,13 +1,15 @@
 // Sprite loading from bitmap resources and masked drawing.
 #include "sprite.h"
 
+#include "gdi_objects.h"
+
 bool Sprite::load(HWND window, int imageId, int maskId, int cellWidth, int cellHeight,
                   bool useMask) {
     HDC windowDC = GetDC(window);
     const HINSTANCE instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-    imageDC = CreateCompatibleDC(windowDC);
-    image = LoadBitmapA(instance, MAKEINTRESOURCEA(imageId & 0xFFFF));
+    imageDC = gdiCount::createCompatibleDC(windowDC);
+    image = gdiCount::loadBitmap(instance, MAKEINTRESOURCEA(imageId & 0xFFFF));
     if (imageDC == nullptr || image == nullptr) {
         release();
         ReleaseDC(window, windowDC);
@@ -16,8 +18,8 @@ bool Sprite::load(HWND window, int imageId, int maskId, int cellWidth, int cellH
     SelectObject(imageDC, image);
     masked = useMask;
     if (masked) {
-        mask = LoadBitmapA(instance, MAKEINTRESOURCEA(maskId & 0xFFFF));
-        maskDC = CreateCompatibleDC(windowDC);
+        mask = gdiCount::loadBitmap(instance, MAKEINTRESOURCEA(maskId & 0xFFFF));
+        maskDC = gdiCount::createCompatibleDC(windowDC);
         if (mask == nullptr || maskDC == nullptr) {
             release();
             ReleaseDC(window, windowDC);
@@ -55,16 +57,16 @@ void Sprite::draw(HDC target) const {
 void Sprite::release() {
     // The DCs go first so that the bitmaps are no longer selected when they are deleted.
     if (imageDC != nullptr) {
-        DeleteDC(imageDC);
+        gdiCount::deleteDC(imageDC);
     }
     if (maskDC != nullptr) {
-        DeleteDC(maskDC);
+        gdiCount::deleteDC(maskDC);
     }
     if (image != nullptr) {
-        DeleteObject(image);
+        gdiCount::deleteBitmap(image);
     }
     if (mask != nullptr) {
-        DeleteObject(mask);
+        gdiCount::deleteBitmap(mask);
     }
     imageDC = nullptr;
     image = nullptr;

@@ -3,6 +3,7 @@
 // engines torn down while ticks keep arriving. Every case ends with no frame running, the
 // counters consistent and the process alive.
 #include "engine.h"
+#include "gdi_objects.h"
 #include "test_window.h"
 #include "window_routing.h"
 
@@ -413,6 +414,7 @@ TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeav
     TestWindow window(200, 150);
     const int memoryDCs = liveGdiObjects(OBJ_MEMDC);
     const int bitmaps = liveGdiObjects(OBJ_BITMAP);
+    const int counted = gdiCount::live();
     for (int run = 0; run < 40; ++run) {
         auto scene = std::make_unique<BareScene>();
         scene->start(window.handle());
@@ -424,6 +426,7 @@ TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeav
     }
     EXPECT_EQ(memoryDCs, liveGdiObjects(OBJ_MEMDC));
     EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
+    EXPECT_EQ(counted, gdiCount::live());
 }
 
 TEST_F(EngineStress, ALongRunKeepsOnlyTheLatestRenderThreadHandle) {
@@ -438,6 +441,7 @@ TEST_F(EngineStress, ALongRunKeepsOnlyTheLatestRenderThreadHandle) {
 
 TEST_F(EngineStress, AResizeTooLargeForABitmapKeepsTheSurfacesAndFramesGoOn) {
     const int bitmaps = liveGdiObjects(OBJ_BITMAP);
+    const int counted = gdiCount::live();
     TickStorm storm(scene);
     // 65535 x 65535 at 32 bits is 16 GiB per surface: the bitmaps cannot be created.
     scene.onSize(SIZE_RESTORED, MAKELPARAM(65535, 65535));
@@ -447,6 +451,7 @@ TEST_F(EngineStress, AResizeTooLargeForABitmapKeepsTheSurfacesAndFramesGoOn) {
     ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames stopped after the failed resize";
     EXPECT_EQ(320, scene.lastFrameWidth.load());
     EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP)) << "a failed resize left bitmaps behind";
+    EXPECT_EQ(counted, gdiCount::live()) << "a failed resize miscounted its bitmaps";
     scene.onSize(SIZE_RESTORED, MAKELPARAM(200, 100));
     ASSERT_TRUE(scene.awaitMoreFrames(3));
     EXPECT_EQ(200, scene.lastFrameWidth.load());
@@ -461,6 +466,7 @@ TEST(EngineStressSurfaces, AWindowTooLargeForItsSurfacesStillRunsFramesAndRecove
     warmUpGdi();
     const int memoryDCs = liveGdiObjects(OBJ_MEMDC);
     const int bitmaps = liveGdiObjects(OBJ_BITMAP);
+    const int counted = gdiCount::live();
     HWND huge = CreateWindowExA(0, "STATIC", "huge", WS_POPUP, 0, 0, 999999999, 999999999, nullptr,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, huge);
@@ -487,4 +493,5 @@ TEST(EngineStressSurfaces, AWindowTooLargeForItsSurfacesStillRunsFramesAndRecove
     pumpMessages();
     EXPECT_EQ(memoryDCs, liveGdiObjects(OBJ_MEMDC));
     EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
+    EXPECT_EQ(counted, gdiCount::live());
 }

@@ -2,6 +2,7 @@
 // them, through the mask or opaquely, onto a real memory surface.
 #include <gtest/gtest.h>
 
+#include "gdi_objects.h"
 #include "pointer_shapes.h"
 #include "resource_ids.h"
 #include "sprite.h"
@@ -103,6 +104,7 @@ TEST(SpriteDraw, UnloadedSpriteDrawsNothing) {
 
 TEST(SpriteLoad, MissingPictureOrMaskFailsAndLeavesEveryFieldZero) {
     TestWindow window(100, 100);
+    const int liveBefore = gdiCount::live();
     Sprite sprite;
     sprite.place(3, 4, 1, 2);
     EXPECT_FALSE(sprite.load(window.handle(), 999, IDB_POINTER_MASK, 32, 32, true));
@@ -110,18 +112,23 @@ TEST(SpriteLoad, MissingPictureOrMaskFailsAndLeavesEveryFieldZero) {
     // The picture loads, the mask does not: the picture is released again.
     EXPECT_FALSE(sprite.load(window.handle(), IDB_POINTER, 998, 32, 32, true));
     expectAllFieldsZero(sprite);
+    EXPECT_EQ(liveBefore, gdiCount::live());
 }
 
 TEST(SpriteLoad, ReleaseZeroesTheFieldsAndTheSpriteCanLoadAgain) {
     TestWindow window(100, 100);
+    const int liveBefore = gdiCount::live();
     Sprite sprite;
     // Only the low 16 bits of a resource number count.
     ASSERT_TRUE(sprite.load(window.handle(), 0x10000 + IDB_POINTER, 0x20000 + IDB_POINTER_MASK, 32,
                             32, true));
     EXPECT_EQ(OBJ_MEMDC, GetObjectType(sprite.maskDC));
+    // Two DCs and two bitmaps, all counted and all returned by release.
+    EXPECT_EQ(liveBefore + 4, gdiCount::live());
     sprite.place(1, 2, 0, 0);
     sprite.release();
     expectAllFieldsZero(sprite);
+    EXPECT_EQ(liveBefore, gdiCount::live());
     EXPECT_TRUE(sprite.load(window.handle(), IDB_POINTER, IDB_POINTER_MASK, 32, 32, true));
     EXPECT_EQ(32, sprite.frameWidth);
     EXPECT_TRUE(sprite.masked);

@@ -89,12 +89,19 @@ ScenarioResult ropeChase(int frames) {
 
 int main(int argc, char** argv) {
     const BenchOptions options = parseBenchOptions(argc, argv);
-    const int frames = options.quick ? 150 : 1000;
-    seedRandom(12345);
-    std::vector<ScenarioResult> results;
-    results.push_back(ballToss(frames));
-    results.push_back(ballRepel(frames));
-    results.push_back(ropeChase(frames));
-    reportResults(results, options);
-    return 0;
+    const int frames = options.pick(1000, 150, 5);
+    ScenarioSet set(options);
+    set.run([&] {
+        seedRandom(12345);
+        return ballToss(frames);
+    });
+    set.run([&] {
+        seedRandom(12345);
+        return ballRepel(frames);
+    });
+    set.run([&] {
+        seedRandom(12345);
+        return ropeChase(frames);
+    });
+    return set.finish();
 }

@@ -11,9 +11,19 @@
 
 struct BenchOptions {
     bool quick = false;
+    // A few frames per scenario: the test suite's run, which checks that everything runs and
+    // returns its GDI objects, not how long it takes.
+    bool smoke = false;
     std::string csvPath;
     // Set by the driver: print the result rows as CSV on standard output only.
     bool rowsOnly = false;
+
+    // The value for the run's length: full, --quick or --smoke.
+    int pick(int full, int quickRun, int smokeRun) const {
+        return smoke ? smokeRun : quick ? quickRun : full;
+    }
+    // How often each scenario runs; a frame's time is the least of its runs.
+    int repeats() const { return pick(3, 2, 2); }
 };
 
 BenchOptions parseBenchOptions(int argc, char** argv);
@@ -58,7 +68,18 @@ struct ScenarioResult {
     int peakGdiObjects = 0;
     // Anything else worth reporting (for example the ticks a scripted game took).
     std::string note;
+    // Every frame's time in milliseconds, in the order drawn (not part of the rows).
+    std::vector<double> frameTimes;
 };
+
+// Sets frames, p50, p99 and max from frameTimes.
+void summarise(ScenarioResult& result);
+
+// Merges another run of the same seeded scenario into best: each frame keeps the shorter of
+// its two times. The scenarios are deterministic, so the same frame does the same work in
+// every run, and a frame that another program on the machine delayed in one run shows its own
+// cost in another. Call summarise afterwards.
+void keepFasterFrames(ScenarioResult& best, const ScenarioResult& another);
 
 // Draws one frame of a scenario into the surface: frameIndex counts from 0.
 using FrameDrawer = std::function<void(HDC target, int frameIndex)>;
@@ -78,6 +99,32 @@ ScenarioResult measureFloor(BenchSurface& surface, int frames);
 
 // Fills in the ratios to the floor of the same size and prints or writes the results.
 void reportResults(std::vector<ScenarioResult> results, const BenchOptions& options);
+
+// Prints how the results compare with the frame-time and GDI targets, all measured against
+// the 1920 x 1080 floor's p50 of the same run.
+void reportTargets(const std::vector<ScenarioResult>& results);
+
+// The scenarios of one benchmark program. Each scenario seeds the generator, builds its scene,
+// measures it and destroys it; run() runs it options.repeats() times, keeps the faster time of
+// every frame, and checks that it drew frames and deleted every counted GDI object it created.
+class ScenarioSet {
+public:
+    explicit ScenarioSet(const BenchOptions& setOptions) : options(setOptions) {}
+
+    void run(const std::function<ScenarioResult()>& scenario);
+    // A line for the report that belongs to no row (printed as "# text").
+    void note(const std::string& text);
+    // A failure found outside run().
+    void fail(const std::string& why);
+    // Reports the rows and notes; returns the exit code: 0, or 1 when anything failed.
+    int finish();
+
+private:
+    BenchOptions options;
+    std::vector<ScenarioResult> results;
+    std::vector<std::string> notes;
+    int failures = 0;
+};
 
 // Parses result rows as printed with rowsOnly (the driver collects them from its sets).
 std::vector<ScenarioResult> parseResultRows(const std::string& text);

@@ -1,15 +1,19 @@
 // Benchmark scenarios of a shooter build (compiled once per build), at 1920 x 1080 and at
 // 800 x 600: 50 live enemies; each of the five weapons held for 300 ticks while the mouse
 // circles the player; the player's death burst; a whole game played until the win text by a
-// scripted player who aims at the nearest enemy with the flame weapon.
+// scripted player who aims at the nearest enemy with the flame weapon and walks toward it when
+// it is out of reach. Then a live run: the game on the engine's real timer and render threads
+// with the flame weapon held, counting the frames that had to fold more than one tick.
 #include "area.h"
 #include "entity.h"
 #include "frame_bench.h"
+#include "gdi_objects.h"
 #include "player.h"
 #include "random.h"
 #include "shooter_game.h"
 #include "solid.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -21,13 +25,51 @@ namespace {
 constexpr int flameWeapon = 3;
 constexpr int liveEnemies = 50;
 
+// The shooter's scene, counting the frames while asked to, and among them the ones that folded
+// more than one tick (on the engine's timer a frame that took longer than a tick does that).
+class CountingGame : public ShooterGame {
+public:
+    void renderFrame(HDC target, int elapsedTicks) override {
+        if (counting) {
+            frames += 1;
+            if (elapsedTicks > 1) {
+                lateFrames += 1;
+            }
+            int seen = mostTicks.load();
+            while (elapsedTicks > seen && !mostTicks.compare_exchange_weak(seen, elapsedTicks)) {
+            }
+        }
+        ShooterGame::renderFrame(target, elapsedTicks);
+    }
+
+    std::atomic<bool> counting{false};
+    std::atomic<int> frames{0};
+    std::atomic<int> lateFrames{0};
+    std::atomic<int> mostTicks{0};
+};
+
+enum class Clock {
+    // Frames are drawn by the benchmark, one tick each, into its own surface.
+    Scripted,
+    // The engine's timer and render threads draw the frames, as in the program.
+    Engine,
+};
+
 // A game built on the benchmark surface's window, as the program builds it on WM_CREATE.
 class BenchGame {
 public:
-    explicit BenchGame(BenchSurface& surface) {
-        game.attachWindow(surface.window());
-        game.buildScene();
+    explicit BenchGame(BenchSurface& surface, Clock clock = Clock::Scripted) {
+        if (clock == Clock::Engine) {
+            game.start(surface.window());
+        } else {
+            game.attachWindow(surface.window());
+            game.buildScene();
+        }
     }
+    // No frame may run while the world is destroyed: stop the ticks as closing the window does.
+    ~BenchGame() { game.pause(); }
+    BenchGame(const BenchGame&) = delete;
+    BenchGame& operator=(const BenchGame&) = delete;
 
     World& world() { return game.world; }
     Player* player() { return static_cast<Player*>(game.world.player()); }
@@ -61,7 +103,7 @@ public:
 
     int objectCount() { return world().objectCount(); }
 
-    ShooterGame game;
+    CountingGame game;
 };
 
 std::string label(const char* what) {
@@ -126,9 +168,8 @@ ScenarioResult deathBurst(int width, int height, int frames) {
         [&] { return game.objectCount(); });
 }
 
-// The enemy nearest to the player, on screen; the player's own position when there is none.
+// The enemy nearest to the player, in the arena; the player's own position when there is none.
 Vec2 nearestEnemy(BenchGame& game) {
-    const Vec2 origin = game.world().arena()->origin;
     const Vec2 from = game.player()->position;
     Vec2 best = from;
     float bestDistance = 1e30f;
@@ -140,7 +181,21 @@ Vec2 nearestEnemy(BenchGame& game) {
             best = enemy->outline.position;
         }
     }
-    return best + origin;
+    return best;
+}
+
+// Holds the arrow keys toward a point of the arena while it lies farther than the flames
+// reach, and none once it is near: enemies that keep bouncing far from the player are hunted
+// down, as a user would.
+void walkToward(BenchGame& game, const Vec2& target) {
+    constexpr float flameReach = 120.0f;
+    const Vec2 offset = target - game.player()->position;
+    const bool outOfReach = offset.length() > flameReach;
+    int* held = game.world().heldKeys;
+    const bool sideways = outOfReach && std::fabs(offset.x) > Player::stepLength;
+    const bool upOrDown = outOfReach && std::fabs(offset.y) > Player::stepLength;
+    held[0] = sideways ? (offset.x > 0 ? VK_RIGHT : VK_LEFT) : 0;
+    held[1] = upOrDown ? (offset.y > 0 ? VK_DOWN : VK_UP) : 0;
 }
 
 ScenarioResult wholeGame(int width, int height, int tickLimit) {
@@ -155,7 +210,9 @@ ScenarioResult wholeGame(int width, int height, int tickLimit) {
         label("whole game with the flame weapon"), surface, tickLimit,
         [&](HDC target, int) {
             game.keepPlayerAlive();
-            game.moveMouse(nearestEnemy(game));
+            const Vec2 enemy = nearestEnemy(game);
+            walkToward(game, enemy);
+            game.moveMouse(enemy + game.world().arena()->origin);
             game.tick(target);
             ticks += 1;
         },
@@ -164,29 +221,88 @@ ScenarioResult wholeGame(int width, int height, int tickLimit) {
     result.note = (won ? "won after " : "not won after ") + std::to_string(ticks) + " ticks";
     return result;
 }
+
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&message);
+    }
+}
+
+// Runs the game live at 1920 x 1080 for a number of milliseconds after a warm-up that brings
+// the enemies to 50. Like input messages, the scripted player changes the world only while the
+// scene is locked: every 100 ms it keeps the enemies and itself alive, holds the flame weapon
+// and moves the mouse on around the player.
+std::string liveRun(ScenarioSet& set, int warmUpMs, int runMs) {
+    BenchSurface surface(1920, 1080);
+    BenchGame live(surface, Clock::Engine);
+    const ULONGLONG begin = GetTickCount64();
+    ULONGLONG now = begin;
+    for (int step = 0; now - begin < static_cast<ULONGLONG>(warmUpMs + runMs); ++step) {
+        live.game.counting = now - begin >= static_cast<ULONGLONG>(warmUpMs);
+        live.game.lockScene();
+        live.holdEnemiesAt(liveEnemies);
+        live.keepPlayerAlive();
+        if (live.player() != nullptr && live.world().arena() != nullptr) {
+            live.player()->weaponIndex = flameWeapon;
+            live.moveMouse(circlingPoint(live.playerOnScreen(), step));
+        }
+        live.world().leftButton = 1;
+        live.game.unlockScene();
+        pumpMessages();
+        Sleep(100);
+        now = GetTickCount64();
+    }
+    live.game.counting = false;
+    live.game.pause();
+    const int frames = live.game.frames;
+    const int late = live.game.lateFrames;
+    if (frames == 0) {
+        set.fail("live run: no frame was drawn");
+    }
+    char text[320];
+    std::snprintf(text, sizeof text,
+                  "%s live: flame weapon held against 50 enemies at 1920x1080 for %.0f s on the "
+                  "33 ms timer: %d frames, %d with elapsedTicks above 1 (%.2f%%), at most %d "
+                  "ticks in one frame%s",
+                  SHOOTER_BUILD_NAME, runMs / 1000.0, frames, late,
+                  frames > 0 ? 100.0 * late / frames : 0.0, live.game.mostTicks.load(),
+                  live.player() != nullptr ? "" : " (the player died)");
+    return text;
+}
 } // namespace
 
 int main(int argc, char** argv) {
     const BenchOptions options = parseBenchOptions(argc, argv);
-    const int frames = options.quick ? 60 : 300;
-    std::vector<ScenarioResult> results;
+    const int frames = options.pick(300, 60, 5);
+    ScenarioSet set(options);
     for (const SIZE size : {SIZE{1920, 1080}, SIZE{800, 600}}) {
-        seedRandom(2026);
-        results.push_back(enemies(size.cx, size.cy, frames));
-        for (int w = 0; w < Player::weaponCount; ++w) {
+        const int width = size.cx;
+        const int height = size.cy;
+        set.run([&] {
             seedRandom(2026);
-            results.push_back(weapon(size.cx, size.cy, w, frames));
+            return enemies(width, height, frames);
+        });
+        for (int w = 0; w < Player::weaponCount; ++w) {
+            set.run([&] {
+                seedRandom(2026);
+                return weapon(width, height, w, frames);
+            });
         }
-        seedRandom(2026);
-        results.push_back(deathBurst(size.cx, size.cy, options.quick ? 60 : 120));
-        seedRandom(2026);
-        results.push_back(wholeGame(size.cx, size.cy, options.quick ? 1500 : 20000));
+        set.run([&] {
+            seedRandom(2026);
+            return deathBurst(width, height, options.pick(120, 60, 5));
+        });
+        set.run([&] {
+            seedRandom(2026);
+            return wholeGame(width, height, options.pick(20000, 1500, 60));
+        });
     }
-    reportResults(results, options);
-    for (const ScenarioResult& r : results) {
-        if (!r.note.empty() && options.rowsOnly) {
-            std::printf("# %s %dx%d: %s\n", r.scenario.c_str(), r.width, r.height, r.note.c_str());
-        }
+    seedRandom(2026);
+    const int liveBefore = gdiCount::live();
+    set.note(liveRun(set, options.smoke ? 300 : 2000, options.pick(60000, 5000, 1000)));
+    if (gdiCount::live() != liveBefore) {
+        set.fail("live run: counted GDI objects not back to " + std::to_string(liveBefore));
     }
-    return 0;
+    return set.finish();
 }
