@@ -13,5 +13,6 @@ public:
     void update() override;
 
 private:
+    void leaveBurst(int sparkCount);
     void releaseRing();
 };

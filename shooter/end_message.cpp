@@ -8,31 +8,32 @@ const char loseText[] = "вы проеграли, нажмите F2, чтобы 
 
 namespace {
 const Vec2 textPlace(100, 100);
+} // namespace
 
-// Writes the text in the surface's own font and colours on an opaque strip of its background
-// colour. The heads-up display leaves the surface's background mode transparent, and the
-// surface's black letters straight on the black arena could not be read.
-void drawEndText(HDC dc, const char* text) {
+void writeOverFrame(HDC dc, const Vec2& at, const char* text, bool onStrip) {
+    if (!onStrip) {
+        at.drawText(dc, text);
+        return;
+    }
     const int previousMode = SetBkMode(dc, OPAQUE);
-    textPlace.drawText(dc, text);
+    at.drawText(dc, text);
     if (previousMode != 0) {
         SetBkMode(dc, previousMode);
     }
 }
-} // namespace
 
-WinMessage::WinMessage() {
+WinMessage::WinMessage(const ShooterLook& look) : onStrip(look.textsOnStrip) {
     life = 1;
 }
 
 void WinMessage::draw(HDC dc) {
-    drawEndText(dc, winText);
+    writeOverFrame(dc, textPlace, winText, onStrip);
 }
 
-LoseMessage::LoseMessage() {
+LoseMessage::LoseMessage(const ShooterLook& look) : onStrip(look.textsOnStrip) {
     life = 1;
 }
 
 void LoseMessage::draw(HDC dc) {
-    drawEndText(dc, loseText);
+    writeOverFrame(dc, textPlace, loseText, onStrip);
 }

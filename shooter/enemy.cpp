@@ -1,8 +1,8 @@
-// Enemy construction, flight between the walls, drawing and contact.
+// Enemy construction, flight between the walls, drawing, hits and contact.
 #include "enemy.h"
 
 #include "area.h"
-#include "arsenal.h"
+#include "burst.h"
 #include "world.h"
 
 namespace {
@@ -10,12 +10,13 @@ constexpr int enemyLife = 5;
 constexpr float enemyRadius = 20.0f;
 constexpr int enemyCorners = 10;
 constexpr int crossHalfSize = 3;
+constexpr int hitSparks = 10;
 constexpr double halfTurn = 3.141592653589793;
 constexpr double fullTurn = 6.283185307179586;
 } // namespace
 
 Enemy::Enemy(World* owner, int x, int y, float angle, float speed)
-    : world(owner), pen(PS_SOLID, enemyLook().width, enemyLook().colour) {
+    : world(owner), pen(PS_SOLID, owner->look.enemyPen.width, owner->look.enemyPen.colour) {
     life = enemyLife;
     kind = enemyKind;
     velocity.setPolar(angle, speed);
@@ -68,6 +69,24 @@ void Enemy::draw(HDC dc) {
     }
     (screenOutline.centre + screenOutline.position).drawCross(dc, crossHalfSize);
     SelectObject(dc, previous);
+}
+
+void Enemy::hit() {
+    if (life == 0) {
+        return;
+    }
+    life -= 1;
+    if (!world->look.hitsBurst) {
+        return;
+    }
+    const Vec2& at = outline.position;
+    if (life == 0) {
+        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Red));
+        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Green));
+        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Blue));
+    } else {
+        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Red));
+    }
 }
 
 bool Enemy::hitTest(const Vec2& point, const Vec2&) {

@@ -1,6 +1,6 @@
 // Enemy: a ten-sided polygon that flies straight at a constant speed, bounces off the arena
-// walls and takes five hits. It makes no decisions. Its pen comes from the build's arsenal, and
-// what a hit leaves behind besides the lost life is the build's own (enemy_hit.cpp).
+// walls and takes five hits. It makes no decisions. Its pen comes from the look, which also says
+// whether its hits leave bursts.
 #pragma once
 
 #include "gdi_objects.h"
@@ -19,7 +19,8 @@ public:
     // Bounces off each wall the outline's circle has reached, then moves.
     void update() override;
     void draw(HDC dc) override;
-    // Costs one life, if any is left.
+    // Costs one life, if any is left, with the look's bursts: red for a hit it survives; red,
+    // green and blue for the one that destroys it.
     void hit() override;
     // A circle test around the reference point: the polygon's shape and the velocity play no
     // part.

@@ -4,6 +4,7 @@
 #include "area.h"
 #include "contact.h"
 #include "random.h"
+#include "solid.h"
 #include "world.h"
 
 namespace {
@@ -40,6 +41,17 @@ void Flame::update() {
     if (life == generation * 5 / 6) {
         split();
     }
+}
+
+void Flame::strike(Solid* enemy) {
+    if (world->look.flameStrike == FlameStrike::LastLifeThenHit) {
+        enemy->life = 1;
+        enemy->hit();
+    } else {
+        enemy->hit();
+        enemy->life = 0;
+    }
+    life = 0;
 }
 
 void Flame::split() {

@@ -27,7 +27,7 @@ public:
     int generation;
 
 private:
-    // What touching an enemy does to it and to the flame.
+    // Touching an enemy destroys it at once, as the look's strike says, and puts the flame out.
     void strike(Solid* enemy);
     void split();
 };

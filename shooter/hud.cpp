@@ -14,7 +14,7 @@ void writeAt(HDC dc, const Vec2& at, const char* format, int value) {
 }
 } // namespace
 
-Hud::Hud(World* owner) : world(owner) {
+Hud::Hud(World* owner) : world(owner), panel(owner->look) {
     position.set(10, 100);
     life = 1;
 }

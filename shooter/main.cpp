@@ -1,8 +1,9 @@
-// Entry point of the shooter programs: the one global ShooterGame and its shell.
+// Entry point of shooter: the one global ShooterGame, in the shooter's look, and its shell.
 #include "program_main.h"
 #include "shooter_game.h"
+#include "shooter_look.h"
 
-ShooterGame game;
+ShooterGame game(shooterLook);
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     return runProgramWith<ShooterGame, game>(instance, showCommand);

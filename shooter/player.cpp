@@ -2,7 +2,7 @@
 #include "player.h"
 
 #include "area.h"
-#include "arsenal.h"
+#include "burst.h"
 #include "solid.h"
 #include "world.h"
 
@@ -16,7 +16,7 @@ constexpr unsigned int quickCadence = 5;
 constexpr unsigned int bombCadence = 40;
 } // namespace
 
-Player::Player(World* owner, int x, int y) : world(owner) {
+Player::Player(World* owner, int x, int y) : figure(owner->look), world(owner) {
     position.set(x, y);
     life = fullHealth;
     kind = playerKind;
@@ -53,15 +53,19 @@ bool Player::takeContactDamage() {
         if (solid->kind != enemyKind || !solid->hitTest(position, aim)) {
             continue;
         }
-        addDamageBurst(world, position, contactSparks);
+        leaveDamageBurst(contactSparks);
         life -= contactDamage;
         if (life <= 0) {
             life = 0;
-            addDamageBurst(world, position, deathSparks);
+            leaveDamageBurst(deathSparks);
             return false;
         }
     }
     return true;
+}
+
+void Player::leaveDamageBurst(int sparkCount) {
+    world->objectList.add(new Burst(world, position, sparkCount, world->look.damageBursts));
 }
 
 void Player::move() {
@@ -114,5 +118,5 @@ void Player::fireCurrentWeapon() {
 void Player::draw(HDC dc) {
     screenPosition = position + world->arena()->origin;
     aim.setPolar((world->mouse - screenPosition).angle(), aimLength);
-    look.draw(dc, screenPosition, aim, radius);
+    figure.draw(dc, screenPosition, aim, radius);
 }

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "entity.h"
-#include "player_look.h"
+#include "player_figure.h"
 
 class World;
 
@@ -39,7 +39,7 @@ public:
     // The disc's radius and the margin kept from the arena's edges.
     int radius = 10;
     // The figure's pens (and brush) and its drawing.
-    PlayerLook look;
+    PlayerFigure figure;
     World* world;
     unsigned int frameCounter = 0;
     // Right-button presses taken; the current weapon is weaponIndex mod 5.
@@ -51,6 +51,7 @@ public:
 private:
     // Returns false when the contact damage has killed the player.
     bool takeContactDamage();
+    void leaveDamageBurst(int sparkCount);
     void move();
     void fireCurrentWeapon();
 };

@@ -1,9 +1,11 @@
 // ShooterGame: the scene class of the shooter programs. It builds the world once the surfaces
 // exist, drives the world's frame, records the mouse and keyboard in the world for the player
-// to read, and carries out the keyboard commands (quit, pause, help, restart).
+// to read, and carries out the keyboard commands (quit, pause, help, restart). Each program
+// constructs its one ShooterGame with its look.
 #pragma once
 
 #include "engine.h"
+#include "shooter_look.h"
 #include "world.h"
 
 #include <windows.h>
@@ -14,7 +16,8 @@ public:
     // The way the game shows its modal boxes; tests put a non-blocking stand-in here.
     using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
-    ShooterGame() : Engine(shellStyle) {}
+    // look must outlive the game: the looks are program-wide constants.
+    explicit ShooterGame(const ShooterLook& look) : Engine(shellStyle), world(look) {}
     ~ShooterGame() = default;
 
     void renderFrame(HDC target, int elapsedTicks) override;

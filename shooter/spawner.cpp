@@ -30,12 +30,12 @@ void Spawner::update() {
     enemyCount = countEnemies(world);
     // The player is looked for first, so a tick that finds no player and no enemy is a loss.
     if (world->player() == nullptr) {
-        world->objectList.add(new LoseMessage());
+        world->objectList.add(new LoseMessage(world->look));
         life = 0;
         return;
     }
     if (life == 1 && enemyCount == 0) {
-        world->objectList.add(new WinMessage());
+        world->objectList.add(new WinMessage(world->look));
         life = 0;
         return;
     }

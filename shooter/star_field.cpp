@@ -5,7 +5,7 @@
 #include "random.h"
 #include "world.h"
 
-StarField::StarField(World* owner) : world(owner) {
+StarField::StarField(World* owner) : world(owner), starPen(PS_SOLID, 1, owner->look.starColour) {
     life = 1;
     const Area* arena = world->arena();
     for (int i = 0; i < starCount; ++i) {

@@ -1,9 +1,9 @@
-// StarField: 500 single-pixel stars at random arena positions, scrolling with the arena.
+// StarField: 500 single-pixel stars at random arena positions, scrolling with the arena, in the
+// look's star colour (white on a dark ground, black on a white one).
 #pragma once
 
 #include "entity.h"
 #include "gdi_objects.h"
-#include "star_colour.h"
 
 class World;
 
@@ -17,7 +17,7 @@ public:
     void draw(HDC dc) override;
 
     World* world;
-    Pen starPen{PS_SOLID, 1, starColour};
+    Pen starPen;
     // Arena coordinates, 0..999 on both axes.
     Vec2 stars[capacity];
     int starCount = capacity;

@@ -5,23 +5,12 @@
 
 #include "entity.h"
 #include "gdi_objects.h"
+#include "shooter_look.h"
 #include "vec2.h"
 
 #include <windows.h>
 
 class World;
-
-struct PenLook {
-    int width;
-    COLORREF colour;
-};
-
-// The pens of the three trail segments, from the shot's head backward.
-struct TrailLook {
-    PenLook head;
-    PenLook middle;
-    PenLook tail;
-};
 
 class TrailShot : public Entity {
 public:

@@ -2,7 +2,7 @@
 // ones fire only when their cadence flag is up and take it down.
 #include "player.h"
 
-#include "arsenal.h"
+#include "bolt.h"
 #include "bomb.h"
 #include "flame.h"
 #include "random.h"
@@ -29,6 +29,10 @@ struct VolleyShot {
 // ones are fastest, so the group opens into a V.
 const VolleyShot volley[] = {{-0.5, 20.0f}, {-0.3, 15.0f}, {-0.1, 10.0f},
                              {0.1, 10.0f},  {0.3, 15.0f},  {0.5, 20.0f}};
+
+void fireBolt(World* world, const BoltLook* kind, int x, int y, double angle, float speed) {
+    world->objectList.add(new Bolt(world, x, y, static_cast<float>(angle), speed, *kind));
+}
 } // namespace
 
 void Player::fireScatter() {
@@ -41,15 +45,15 @@ void Player::fireScatter() {
     const double offsets[] = {-scatterSpread, 0.0, 0.0, scatterSpread};
     for (const double offset : offsets) {
         const double angle = aimAngle + jitter() + offset;
-        addScatterBolt(world, x, y, static_cast<float>(angle), boltSpeed);
+        fireBolt(world, world->look.scatterBolt, x, y, angle, boltSpeed);
     }
     scatterReady = false;
 }
 
 void Player::fireStream() {
     const double angle = aim.angle() + jitter();
-    addStreamBolt(world, toPixel(position.x), toPixel(position.y), static_cast<float>(angle),
-                  boltSpeed);
+    fireBolt(world, world->look.streamBolt, toPixel(position.x), toPixel(position.y), angle,
+             boltSpeed);
 }
 
 void Player::fireBomb() {
@@ -82,8 +86,8 @@ void Player::fireVolley() {
         }
         first = false;
         const Vec2 start = position + offset;
-        addVolleyBolt(world, toPixel(start.x), toPixel(start.y), static_cast<float>(aimAngle),
-                      shot.speed);
+        fireBolt(world, world->look.volleyBolt, toPixel(start.x), toPixel(start.y), aimAngle,
+                 shot.speed);
     }
     volleyReady = false;
 }

@@ -1,5 +1,5 @@
-// Helpers of the combat tests: a bare world with the regions of an 1100 x 1000 client and
-// empty lists, ticks run through the world's own frame, the pens' looks, and a count of the
+// Helpers of the combat tests: a bare world in a look with the regions of an 1100 x 1000 client
+// and empty lists, ticks run through the world's own frame, the pens' looks, and a count of the
 // numbers drawn from the generator.
 #pragma once
 
@@ -17,7 +17,9 @@
 
 class CombatWorld {
 public:
-    explicit CombatWorld(const Vec2& arenaOrigin = Vec2(0, 0)) : surface(1100, 1000) {
+    explicit CombatWorld(const Vec2& arenaOrigin = Vec2(0, 0),
+                         const ShooterLook& look = shooterLook)
+        : world(look), surface(1100, 1000) {
         world.areaList.add(new Area(arenaOrigin, 1000, 1000));
         world.areaList.add(new Area(Vec2(0, 0), 1000, 1000));
         world.areaList.add(new Area(Vec2(1000, 0), 100, 1000));

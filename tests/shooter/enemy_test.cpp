@@ -2,7 +2,7 @@
 // their bursts, the circle contact test, the count of live solids and the cyan picture.
 #include "combat_fixture.h"
 
-#include "bolts.h"
+#include "bolt.h"
 #include "burst.h"
 #include "gdi_objects.h"
 #include "outline.h"
@@ -170,7 +170,7 @@ TEST(EnemyHits, AKilledEnemyStaysUntilTheNextSolidRemovalPass) {
     const int solids = liveSolidCount;
     Enemy* enemy = scene.addEnemy(540, 500);
     enemy->life = 1;
-    scene.addObject(new GreenBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, greenBoltLook));
     scene.runTicks(1);
     EXPECT_EQ(enemy->life, 0);
     ASSERT_EQ(scene.world.solidList.count(), 1);

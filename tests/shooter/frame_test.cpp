@@ -63,7 +63,7 @@ struct ProbeWorld {
         world.objectList.add(object = new ProbeEntity("object"));
         world.lastList.add(new ProbeEntity("last"));
     }
-    World world;
+    World world{shooterLook};
     ProbeEntity* object;
 };
 
@@ -148,7 +148,7 @@ TEST(FrameDriver, UpdatesAnObjectAppendedDuringItsListsPassInTheSamePass) {
 }
 
 TEST(FrameDriver, DeletesADefaultEntityAtTheFirstRemovalPass) {
-    World world;
+    World world{shooterLook};
     world.objectList.add(new Entity);
     world.runFrame(nullptr, 1);
     EXPECT_EQ(world.objectList.count(), 0);

@@ -26,7 +26,7 @@ TEST_P(HeldWeapon, KeepsTheLivePensFarBelowTheProcessLimit) {
         seedRandom(7);
         RECT client{0, 0, 1100, 1000};
         TestSurface surface(1100, 1000);
-        World world;
+        World world{shooterLook};
         world.client = &client;
         world.algorithmList.add(new WorldBuilder(&world));
         auto frame = [&world, &surface] {

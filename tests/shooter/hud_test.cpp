@@ -127,7 +127,7 @@ TEST_F(HudTest, ShowsAnAllRedBarAndZeroWithoutAPlayer) {
 
 TEST_F(HudTest, FollowsThePanelOfASmallerWindow) {
     RECT client{0, 0, 800, 600};
-    World world;
+    World world{shooterLook};
     world.client = &client;
     world.algorithmList.add(new WorldBuilder(&world));
     surface.fill(RGB(255, 255, 255));

@@ -2,7 +2,7 @@
 // its ring; the flame's generations and its deadly touch; the trails and dots on a surface.
 #include "combat_fixture.h"
 
-#include "bolts.h"
+#include "bolt.h"
 #include "bomb.h"
 #include "burst.h"
 #include "flame.h"
@@ -24,7 +24,7 @@ Burst* burstAt(const CombatWorld& scene, int index) {
 
 TEST(BoltFlight, LeavesTheArenaOnItsTwentySixthUpdateWithOneWallBurst) {
     CombatWorld scene;
-    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, greenBoltLook));
     for (int update = 1; update <= 25; ++update) {
         bolt->update();
     }
@@ -48,7 +48,8 @@ TEST(BoltFlight, LeavesTheArenaOnItsTwentySixthUpdateWithOneWallBurst) {
 
 TEST(BoltFlight, ThroughACornerLeavesTwoBurstsInOneUpdate) {
     CombatWorld scene;
-    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 990, 990, quarterTurn, 20.0f));
+    Bolt* bolt =
+        scene.addObject(new Bolt(&scene.world, 990, 990, quarterTurn, 20.0f, greenBoltLook));
     bolt->update();
     EXPECT_EQ(bolt->life, 0);
     ASSERT_EQ(scene.objects(), 3);
@@ -58,7 +59,7 @@ TEST(BoltFlight, ThroughACornerLeavesTwoBurstsInOneUpdate) {
 
 TEST(BoltFlight, DiesSilentlyAfterFiftyUpdatesInsideTheArena) {
     CombatWorld scene;
-    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 10, 10, quarterTurn, 20.0f));
+    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 10, 10, quarterTurn, 20.0f, greenBoltLook));
     for (int update = 1; update <= 49; ++update) {
         bolt->update();
     }
@@ -74,7 +75,7 @@ TEST(BoltFlight, DiesSilentlyAfterFiftyUpdatesInsideTheArena) {
 
 TEST(BoltFlight, KeepsItsLastThreePositionsAsTheTrail) {
     CombatWorld scene;
-    BlueBolt* bolt = scene.addObject(new BlueBolt(&scene.world, 100, 200, 0.0f, 20.0f));
+    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 100, 200, 0.0f, 20.0f, blueBoltLook));
     EXPECT_EQ(bolt->trail[2].x, 100.0f);
     bolt->update();
     bolt->update();
@@ -89,7 +90,7 @@ TEST(BoltStrike, HitsTheFirstEnemyOnceAndNeverASecond) {
     CombatWorld scene;
     Enemy* first = scene.addEnemy(600, 500);
     Enemy* second = scene.addEnemy(640, 500);
-    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, greenBoltLook));
     for (int update = 0; update < 10; ++update) {
         bolt->update();
     }
@@ -109,7 +110,7 @@ TEST(BoltStrike, ADestroyedEnemyAwaitingRemovalStillStopsBolts) {
     CombatWorld scene;
     Enemy* enemy = scene.addEnemy(540, 500);
     enemy->life = 0;
-    BlueBolt* bolt = scene.addObject(new BlueBolt(&scene.world, 500, 500, 0.0f, 20.0f));
+    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, blueBoltLook));
     bolt->update();
     EXPECT_EQ(bolt->life, 0);
     EXPECT_EQ(enemy->life, 0);
@@ -121,7 +122,7 @@ TEST(BoltStrike, ADestroyedEnemyAwaitingRemovalStillStopsBolts) {
 TEST(BoltStrike, TheStepThatLeavesTheArenaStillStrikes) {
     CombatWorld scene;
     Enemy* enemy = scene.addEnemy(1000, 500);
-    BlueBolt* bolt = scene.addObject(new BlueBolt(&scene.world, 995, 500, 0.0f, 20.0f));
+    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 995, 500, 0.0f, 20.0f, blueBoltLook));
     bolt->update();
     EXPECT_EQ(enemy->life, 4);
     // The wall burst, the enemy's red burst and the impact burst, in that order.
@@ -146,7 +147,7 @@ TEST(BombFlight, PassesThroughEnemiesBurstingEveryUpdateAndEndsInSixtyThreeBolts
     EXPECT_EQ(enemy->life, 5);
     ASSERT_EQ(scene.objects(), 1 + 9 + 63);
     for (int i = 0; i < 63; ++i) {
-        const BlueBolt* bolt = static_cast<const BlueBolt*>(scene.object(10 + i));
+        const Bolt* bolt = static_cast<const Bolt*>(scene.object(10 + i));
         EXPECT_EQ(penLook(bolt->headPen).colour, blue);
         EXPECT_EQ(bolt->position.x, 700.0f);
         EXPECT_EQ(bolt->position.y, 500.0f);
@@ -175,8 +176,8 @@ TEST(BombFlight, AtAWallBurstsAndReleasesItsRingOneStepBeyond) {
 TEST(BombFlight, BombsAndBoltsArePennedByClass) {
     CombatWorld scene;
     Bomb* bomb = scene.addObject(new Bomb(&scene.world, 0, 0, 0.0f, 1.0f));
-    GreenBolt* greenBolt = scene.addObject(new GreenBolt(&scene.world, 0, 0, 0.0f, 1.0f));
-    BlueBolt* blueBolt = scene.addObject(new BlueBolt(&scene.world, 0, 0, 0.0f, 1.0f));
+    Bolt* greenBolt = scene.addObject(new Bolt(&scene.world, 0, 0, 0.0f, 1.0f, greenBoltLook));
+    Bolt* blueBolt = scene.addObject(new Bolt(&scene.world, 0, 0, 0.0f, 1.0f, blueBoltLook));
     EXPECT_EQ(bomb->life, 10);
     EXPECT_EQ(greenBolt->life, 50);
     EXPECT_EQ(penLook(bomb->headPen).width, 5);
@@ -191,7 +192,7 @@ TEST(BombFlight, BombsAndBoltsArePennedByClass) {
 
 TEST(TrailPicture, FadesFromHeadToTailAndScrollsWithTheArena) {
     CombatWorld scene(Vec2(30, 40));
-    GreenBolt* bolt = scene.addObject(new GreenBolt(&scene.world, 100, 100, 0.0f, 20.0f));
+    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 100, 100, 0.0f, 20.0f, greenBoltLook));
     bolt->update();
     bolt->update();
     bolt->update();

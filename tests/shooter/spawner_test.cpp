@@ -112,7 +112,7 @@ TEST_F(Game, ReleasesNinetyNineEnemiesAndIsWonOnTheSecondUpdateAfterTheLastKill)
     spawnerTick();
     EXPECT_TRUE(spawnerGone());
     ASSERT_EQ(scene.objects(), 2);
-    WinMessage reference;
+    WinMessage reference(shooterLook);
     EXPECT_TRUE(drawsLike(scene.object(1), &reference));
     // The player stays, and no enemy comes any more.
     scene.runTicks(20);
@@ -139,7 +139,7 @@ TEST_F(Game, IsLostOnceThePlayerIsGoneAndPostsNoSecondText) {
     spawnerTick();
     EXPECT_TRUE(spawnerGone());
     ASSERT_EQ(scene.objects(), 1);
-    LoseMessage reference;
+    LoseMessage reference(shooterLook);
     EXPECT_TRUE(drawsLike(scene.object(0), &reference));
     scene.runTicks(30);
     EXPECT_EQ(scene.objects(), 1);
@@ -151,8 +151,8 @@ TEST_F(Game, WithNeitherPlayerNorEnemiesLeftIsLost) {
     scene.world.objectList.removeDead();
     spawnerTick();
     ASSERT_EQ(scene.objects(), 1);
-    LoseMessage lose;
-    WinMessage win;
+    LoseMessage lose(shooterLook);
+    WinMessage win(shooterLook);
     EXPECT_TRUE(drawsLike(scene.object(0), &lose));
     EXPECT_FALSE(drawsLike(scene.object(0), &win));
 }
@@ -186,7 +186,7 @@ TEST(EndTexts, AreTheRussianWindows1251TextsAtOneHundredOneHundred) {
     EXPECT_EQ(std::strcmp(winText + 11, ", нажмите F2, чтобы начать заново! =)"), 0);
 
     TestSurface surface(800, 200);
-    WinMessage win;
+    WinMessage win(shooterLook);
     EXPECT_EQ(win.life, 1);
     win.draw(surface.dc());
     SIZE extent{};
@@ -209,7 +209,7 @@ TEST(EndTexts, AreTheRussianWindows1251TextsAtOneHundredOneHundred) {
 TEST(EndTexts, CanBeReadOverTheBlackArenaAfterTheDisplayLeftTheSurfaceTransparent) {
     TestSurface surface(800, 200, RGB(0, 0, 0));
     SetBkMode(surface.dc(), TRANSPARENT);
-    LoseMessage lose;
+    LoseMessage lose(shooterLook);
     lose.draw(surface.dc());
     SIZE extent{};
     GetTextExtentPoint32A(surface.dc(), loseText, 49, &extent);

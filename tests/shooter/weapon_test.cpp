@@ -2,7 +2,7 @@
 // numbers each draws, and the pacing of the held fire button by the player's cadence flags.
 #include "combat_fixture.h"
 
-#include "bolts.h"
+#include "bolt.h"
 #include "bomb.h"
 #include "flame.h"
 #include "player.h"

@@ -43,8 +43,9 @@ inline void releaseDrawingObjects(HDC dc) {
 // A ShooterGame as WM_CREATE leaves it, minus the timer: surfaces, cross-hair, built world.
 class BuiltGame {
 public:
-    explicit BuiltGame(int width = 1100, int height = 1000, WNDPROC procedure = DefWindowProcA)
-        : window(width, height, procedure) {
+    explicit BuiltGame(int width = 1100, int height = 1000, WNDPROC procedure = DefWindowProcA,
+                       const ShooterLook& look = shooterLook)
+        : window(width, height, procedure), game(look) {
         seedRandom(1);
         shownBoxes().clear();
         game.showMessage = recordBox;

@@ -29,7 +29,7 @@ class RegionLayout : public ::testing::TestWithParam<Layout> {};
 TEST_P(RegionLayout, FollowsTheClientSize) {
     const Layout expected = GetParam();
     RECT client{0, 0, expected.clientWidth, expected.clientHeight};
-    World world;
+    World world{shooterLook};
     world.client = &client;
     world.algorithmList.add(new WorldBuilder(&world));
 
@@ -194,7 +194,7 @@ struct Regions {
         world.areaList.add(new Area(Vec2(width - 100, 0), 100, height));
     }
     RECT client;
-    World world;
+    World world{shooterLook};
 };
 
 TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {

@@ -7,6 +7,7 @@
 #include "bomb.h"
 #include "burst.h"
 #include "flame.h"
+#include "variant_look.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,10 @@ int sparksOf(const CombatWorld& scene, int index) {
 }
 
 TEST(VariantBurst, DrawsRawColourDragAngleAndSpeedForEverySparkInThatOrder) {
-    CombatWorld scene;
+    CombatWorld scene(Vec2(0, 0), variantLook);
     seedRandom(11);
-    Burst* burst = scene.addObject(new Burst(&scene.world, Vec2(300, 400), 3));
+    Burst* burst =
+        scene.addObject(new Burst(&scene.world, Vec2(300, 400), 3, BurstPalette::Random));
     EXPECT_EQ(drawsSince(11), 12);
     seedRandom(11);
     for (int i = 0; i < 3; ++i) {
@@ -40,8 +42,9 @@ TEST(VariantBurst, DrawsRawColourDragAngleAndSpeedForEverySparkInThatOrder) {
 }
 
 TEST(VariantBolt, ThroughACornerLeavesTwoTwentySparkBursts) {
-    CombatWorld scene;
-    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 990, 990, 0.785398163f, 20.0f));
+    CombatWorld scene(Vec2(0, 0), variantLook);
+    Bolt* bolt =
+        scene.addObject(new Bolt(&scene.world, 990, 990, 0.785398163f, 20.0f, greyBoltLook));
     bolt->update();
     EXPECT_EQ(bolt->life, 0);
     ASSERT_EQ(scene.objects(), 3);
@@ -50,10 +53,10 @@ TEST(VariantBolt, ThroughACornerLeavesTwoTwentySparkBursts) {
 }
 
 TEST(VariantEnemy, FiveBoltHitsRemoveItWithoutABurstWhileEachBoltLeavesTen) {
-    CombatWorld scene;
+    CombatWorld scene(Vec2(0, 0), variantLook);
     Enemy* enemy = scene.addEnemy(600, 500);
     for (int shot = 1; shot <= 5; ++shot) {
-        Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f));
+        Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, greyBoltLook));
         for (int step = 0; step < 4; ++step) {
             bolt->update();
         }
@@ -69,7 +72,7 @@ TEST(VariantEnemy, FiveBoltHitsRemoveItWithoutABurstWhileEachBoltLeavesTen) {
 }
 
 TEST(VariantEnemy, AFlameKillsItAtOnceWithoutABurst) {
-    CombatWorld scene;
+    CombatWorld scene(Vec2(0, 0), variantLook);
     Enemy* enemy = scene.addEnemy(510, 500);
     scene.addObject(new Flame(&scene.world, 500, 500, 0.0f, 10.0f, 8))->update();
     EXPECT_EQ(enemy->life, 0);
@@ -77,7 +80,7 @@ TEST(VariantEnemy, AFlameKillsItAtOnceWithoutABurst) {
 }
 
 TEST(VariantArsenal, ABombAtAWallBurstsTwentyAndRingsIntoGreyBolts) {
-    CombatWorld scene;
+    CombatWorld scene(Vec2(0, 0), variantLook);
     scene.addObject(new Bomb(&scene.world, 1001, 500, 0.0f, 20.0f))->update();
     ASSERT_EQ(scene.objects(), 2 + 63);
     EXPECT_EQ(sparksOf(scene, 1), 20);

@@ -9,6 +9,7 @@
 #include "solid.h"
 #include "star_field.h"
 #include "test_surface.h"
+#include "variant_look.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ protected:
         return found;
     }
 
-    BuiltGame built{1400, 1060};
+    BuiltGame built{1400, 1060, DefWindowProcA, variantLook};
     TestSurface surface{1400, 1060};
 };
 

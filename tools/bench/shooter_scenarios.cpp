@@ -12,6 +12,7 @@
 #include "random.h"
 #include "shooter_game.h"
 #include "solid.h"
+#include "variant_look.h"
 
 #include <atomic>
 #include <cmath>
@@ -29,6 +30,7 @@ constexpr int liveEnemies = 50;
 // more than one tick (on the engine's timer a frame that took longer than a tick does that).
 class CountingGame : public ShooterGame {
 public:
+    CountingGame() : ShooterGame(SHOOTER_LOOK) {}
     void renderFrame(HDC target, int elapsedTicks) override {
         if (counting) {
             frames += 1;

@@ -1,11 +1,11 @@
 // World: the shooter's world record. Every world object sits in one of its lists, the screen
 // regions sit in its area list, and the input handlers leave the mouse and keyboard state in it
-// for the player to read. The lists own their entries. Everything is drawn on the frame's white
-// background: the star field and the backdrop's outlines sit in objectList, drawn after the
-// enemies.
+// for the player to read. The lists own their entries. The world holds the game's look, through
+// which its objects find their pens and what they leave behind.
 #pragma once
 
 #include "ptr_list.h"
+#include "shooter_look.h"
 #include "vec2.h"
 
 #include <windows.h>
@@ -18,7 +18,7 @@ class Sprite;
 
 class World {
 public:
-    World();
+    explicit World(const ShooterLook& worldLook);
     ~World();
     World(const World&) = delete;
     World& operator=(const World&) = delete;
@@ -26,10 +26,11 @@ public:
     // Advances every list by ticks timer ticks, removing each list's dead entries after its
     // pass, then draws the lists and the pointer once.
     void runFrame(HDC target, int ticks);
-    // Appends the star field and the backdrop to objectList; one step of the world build.
+    // Appends the backdrop and the star field to the list the look puts the scenery in; one
+    // step of the world build.
     void appendScenery();
-    // Empties the lists a new game rebuilds: the objects (the scenery among them), the enemies,
-    // the algorithms, the heads-up display and the regions. Input state and the sprite stay.
+    // Empties the lists a new game rebuilds: the objects, the enemies, the algorithms, the
+    // scenery, the heads-up display and the regions. Input state and the sprite stay.
     void clearForRestart();
 
     // The three regions of the world build; null before the build has created them.
@@ -41,6 +42,7 @@ public:
     // The entries of every list of world objects (not the regions or the sprite).
     int objectCount() const;
 
+    const ShooterLook& look;
     // The engine's client rectangle: right and bottom are the client width and height.
     const RECT* client = nullptr;
     PtrList<Area> areaList;
@@ -55,6 +57,8 @@ public:
     PtrList<Entity> objectList;
     PtrList<Solid> solidList;
     PtrList<Entity> lastList;
+    // The backdrop and the star field when the look puts them here; empty otherwise.
+    PtrList<Entity> backgroundList;
     PtrList<Algorithm> algorithmList;
     PtrList<Sprite> spriteList;
 };

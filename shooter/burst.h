@@ -1,9 +1,12 @@
-// Burst: an explosion. It throws a number of sparks of random colours from one point in random
-// directions and lives as long as one of them does.
+// Burst: an explosion. It throws a number of sparks from one point in random directions and
+// lives as long as one of them does. The palette tells the causes apart in the shooter (red for
+// damage, green for green shots, blue for blue shots and bombs); the variant's bursts all throw
+// sparks of random colours.
 #pragma once
 
 #include "entity.h"
 #include "ptr_list.h"
+#include "shooter_look.h"
 #include "spark.h"
 #include "vec2.h"
 
@@ -14,7 +17,7 @@ class World;
 class Burst : public Entity {
 public:
     // Draws each spark's colour, drag, direction and speed from the generator, in that order.
-    Burst(World* owner, const Vec2& origin, int sparkCount);
+    Burst(World* owner, const Vec2& origin, int sparkCount, BurstPalette palette);
     ~Burst() override;
 
     // Moves every spark, removes the spent ones in order and counts the rest as life.

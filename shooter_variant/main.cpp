@@ -1,0 +1,11 @@
+// Entry point of shooter_variant: the one global ShooterGame, in the variant's look, and its
+// shell.
+#include "program_main.h"
+#include "shooter_game.h"
+#include "variant_look.h"
+
+ShooterGame game(variantLook);
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    return runProgramWith<ShooterGame, game>(instance, showCommand);
+}

@@ -1,6 +1,0 @@
-// Colour of the stars: black dots on the white frame.
-#pragma once
-
-#include <windows.h>
-
-constexpr COLORREF starColour = RGB(0, 0, 0);
