@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Runs bench.exe --smoke --csv and checks the result: the run succeeded (every set ran to its
-# end and every scenario returned its counted GDI objects) and the CSV has its header and one
-# row per scenario: the two floors, the three demonstration scenarios and sixteen per shooter
-# build.
+# Runs bench.exe --smoke --csv and checks the result: the run succeeded (every scenario drew
+# frames and returned its counted GDI objects) and the CSV has its header and one row per
+# scenario: the two floors, the three demonstration scenarios and sixteen per shooter program.
 #     bench_smoke.sh BENCH.exe CSV SHOOTER_BUILD...
 set -u
 bench=$1

@@ -6,6 +6,7 @@
 #include "frame_bench.h"
 #include "random.h"
 #include "rope_chase_scene.h"
+#include "scenarios.h"
 #include "trail_ball.h"
 
 #include <cmath>
@@ -87,10 +88,8 @@ ScenarioResult ropeChase(int frames) {
 }
 } // namespace
 
-int main(int argc, char** argv) {
-    const BenchOptions options = parseBenchOptions(argc, argv);
+void runDemoScenarios(ScenarioSet& set, const BenchOptions& options) {
     const int frames = options.pick(1000, 150, 5);
-    ScenarioSet set(options);
     set.run([&] {
         seedRandom(12345);
         return ballToss(frames);
@@ -103,5 +102,4 @@ int main(int argc, char** argv) {
         seedRandom(12345);
         return ropeChase(frames);
     });
-    return set.finish();
 }

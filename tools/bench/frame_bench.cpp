@@ -8,7 +8,6 @@
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 const char csvHeader[] = "scenario,width,height,frames,p50_ms,p99_ms,max_ms,p50_vs_floor,"
@@ -63,8 +62,6 @@ BenchOptions parseBenchOptions(int argc, char** argv) {
             options.quick = true;
         } else if (std::strcmp(argv[i], "--smoke") == 0) {
             options.smoke = true;
-        } else if (std::strcmp(argv[i], "--rows") == 0) {
-            options.rowsOnly = true;
         } else if (std::strcmp(argv[i], "--csv") == 0 && i + 1 < argc) {
             options.csvPath = argv[++i];
         } else {
@@ -163,26 +160,6 @@ ScenarioResult measureFloor(BenchSurface& surface, int frames) {
     return measureFrames("floor", surface, frames, nullptr, nullptr);
 }
 
-std::vector<ScenarioResult> parseResultRows(const std::string& text) {
-    std::vector<ScenarioResult> results;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.empty() || line.rfind("scenario,", 0) == 0) {
-            continue;
-        }
-        ScenarioResult r;
-        char name[200] = {};
-        if (std::sscanf(line.c_str(), "%199[^,],%d,%d,%d,%lf,%lf,%lf,%lf,%lf,%d,%d", name, &r.width,
-                        &r.height, &r.frames, &r.p50, &r.p99, &r.max, &r.p50VsFloor, &r.p99VsFloor,
-                        &r.peakObjects, &r.peakGdiObjects) == 11) {
-            r.scenario = name;
-            results.push_back(r);
-        }
-    }
-    return results;
-}
-
 void reportResults(std::vector<ScenarioResult> results, const BenchOptions& options) {
     std::map<std::pair<int, int>, ScenarioResult> floors;
     for (const ScenarioResult& r : results) {
@@ -198,12 +175,6 @@ void reportResults(std::vector<ScenarioResult> results, const BenchOptions& opti
             r.p50VsFloor = r.p50 / floor->second.p50;
             r.p99VsFloor = r.p99 / floor->second.p50;
         }
-    }
-    if (options.rowsOnly) {
-        for (const ScenarioResult& r : results) {
-            std::printf("%s\n", formatRow(r).c_str());
-        }
-        return;
     }
     std::printf("%-44s %9s %6s %8s %8s %8s %7s %7s %7s %6s\n", "scenario", "size", "frames",
                 "p50 ms", "p99 ms", "max ms", "p50/fl", "p99/fl", "objects", "gdi");
@@ -329,13 +300,12 @@ void ScenarioSet::fail(const std::string& why) {
 
 int ScenarioSet::finish() {
     reportResults(results, options);
-    for (const ScenarioResult& r : results) {
-        if (!r.note.empty() && options.rowsOnly) {
-            std::printf("# %s: %s\n", describe(r).c_str(), r.note.c_str());
-        }
-    }
     for (const std::string& text : notes) {
         std::printf("# %s\n", text.c_str());
+    }
+    reportTargets(results);
+    if (failures > 0) {
+        std::printf("FAILED: %d scenario checks\n", failures);
     }
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;

@@ -1,4 +1,4 @@
-// Frame-time measurement shared by the benchmark programs: a screen-compatible surface of a
+// Frame-time measurement of the benchmark: a screen-compatible surface of a
 // given size, the per-frame work the engine does around a scene (clear, draw, restore the stock
 // pen and brush, copy to the window, flush), timing, percentiles and the report.
 #pragma once
@@ -15,8 +15,6 @@ struct BenchOptions {
     // returns its GDI objects, not how long it takes.
     bool smoke = false;
     std::string csvPath;
-    // Set by the driver: print the result rows as CSV on standard output only.
-    bool rowsOnly = false;
 
     // The value for the run's length: full, --quick or --smoke.
     int pick(int full, int quickRun, int smokeRun) const {
@@ -97,16 +95,16 @@ ScenarioResult measureFrames(const std::string& scenario, BenchSurface& surface,
 // The floor: the same surface with an empty scene (clear and copy only).
 ScenarioResult measureFloor(BenchSurface& surface, int frames);
 
-// Fills in the ratios to the floor of the same size and prints or writes the results.
+// Fills in the ratios to the floor of the same size, prints the results and writes the CSV.
 void reportResults(std::vector<ScenarioResult> results, const BenchOptions& options);
 
 // Prints how the results compare with the frame-time and GDI targets, all measured against
 // the 1920 x 1080 floor's p50 of the same run.
 void reportTargets(const std::vector<ScenarioResult>& results);
 
-// The scenarios of one benchmark program. Each scenario seeds the generator, builds its scene,
-// measures it and destroys it; run() runs it options.repeats() times, keeps the faster time of
-// every frame, and checks that it drew frames and deleted every counted GDI object it created.
+// The benchmark's scenarios. Each scenario seeds the generator, builds its scene, measures it and
+// destroys it; run() runs it options.repeats() times, keeps the faster time of every frame, and
+// checks that it drew frames and deleted every counted GDI object it created.
 class ScenarioSet {
 public:
     explicit ScenarioSet(const BenchOptions& setOptions) : options(setOptions) {}
@@ -116,7 +114,8 @@ public:
     void note(const std::string& text);
     // A failure found outside run().
     void fail(const std::string& why);
-    // Reports the rows and notes; returns the exit code: 0, or 1 when anything failed.
+    // Reports the rows, the notes and the targets; returns the exit code: 0, or 1 when anything
+    // failed.
     int finish();
 
 private:
@@ -125,6 +124,3 @@ private:
     std::vector<std::string> notes;
     int failures = 0;
 };
-
-// Parses result rows as printed with rowsOnly (the driver collects them from its sets).
-std::vector<ScenarioResult> parseResultRows(const std::string& text);

@@ -1,0 +1,82 @@
+// The shooter's benchmark scenarios as scripts, apart from their timing: a ScriptedGame is the
+// game built on a surface as the program builds it, and a ShooterScript brings it to its first
+// frame and then, frame by frame, plays the scripted input and draws one tick. The benchmark
+// times the frames (runShooterScenarios); anything else that wants the same frames can run the
+// scripts itself.
+#pragma once
+
+#include "frame_bench.h"
+#include "player.h"
+#include "shooter_game.h"
+#include "shooter_look.h"
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The shooter's scene, counting the frames while asked to, and among them the ones that folded
+// more than one tick (on the engine's timer a frame that took longer than a tick does that).
+class CountingGame : public ShooterGame {
+public:
+    explicit CountingGame(const ShooterLook& look) : ShooterGame(look) {}
+    void renderFrame(HDC target, int elapsedTicks) override;
+
+    std::atomic<bool> counting{false};
+    std::atomic<int> frames{0};
+    std::atomic<int> lateFrames{0};
+    std::atomic<int> mostTicks{0};
+};
+
+enum class Clock {
+    // Frames are drawn by the script's caller, one tick each, into its own surface.
+    Scripted,
+    // The engine's timer and render threads draw the frames, as in the program.
+    Engine,
+};
+
+// A game built on a surface's window, as the program builds it on WM_CREATE, with the pointer
+// loaded from the given bitmaps; and the moves of a scripted player.
+class ScriptedGame {
+public:
+    ScriptedGame(BenchSurface& surface, const ShooterLook& look, int pointerId, int pointerMaskId,
+                 Clock clock = Clock::Scripted);
+    // No frame may run while the world is destroyed: stop the ticks as closing the window does.
+    ~ScriptedGame() { game.pause(); }
+    ScriptedGame(const ScriptedGame&) = delete;
+    ScriptedGame& operator=(const ScriptedGame&) = delete;
+
+    World& world() { return game.world; }
+    Player* player() { return static_cast<Player*>(game.world.player()); }
+    Vec2 playerOnScreen();
+    // Keeps count enemies alive: the spawner releases one while its life exceeds the live ones.
+    void holdEnemiesAt(int count);
+    void keepPlayerAlive();
+    void moveMouse(const Vec2& at);
+    // Aims the flame weapon at the nearest enemy and walks toward it while it is out of reach.
+    void huntNearestEnemy();
+    // Won: the spawner has removed itself and the player lives.
+    bool won();
+    void tick(HDC target) { game.renderFrame(target, 1); }
+
+    CountingGame game;
+};
+
+struct ShooterScript {
+    std::string name;
+    // Frames in a full, a --quick and a --smoke run.
+    int fullFrames;
+    int quickFrames;
+    int smokeFrames;
+    // Brings the game to the first frame, drawing warm-up ticks into scratch.
+    std::function<void(ScriptedGame& game, HDC scratch)> prepare;
+    // Plays frame i's input and draws its tick into target.
+    std::function<void(ScriptedGame& game, HDC target, int i)> frame;
+    // Asked before every frame; false ends the script early. Empty: it runs all its frames.
+    std::function<bool(ScriptedGame& game)> goesOn;
+};
+
+// 50 live enemies; each of the five weapons held while the mouse circles the player; the
+// player's death burst; a whole game played until the win text by a scripted player who aims
+// the flame weapon at the nearest enemy and walks toward it when it is out of reach.
+std::vector<ShooterScript> shooterScripts();
