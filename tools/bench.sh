@@ -2,7 +2,7 @@
 # Builds the 64-bit programs and runs the frame-time benchmark under Wine.
 #     tools/bench.sh [--quick | --smoke] [--csv FILE]
 # Without an X display a virtual one is started. The table goes to standard output; the exit
-# code is bench.exe's (non-zero when a scenario set failed).
+# code is bench.exe's (non-zero when a scenario failed its checks).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
