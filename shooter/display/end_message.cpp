@@ -1,6 +1,7 @@
 // The win and lose texts.
 #include "end_message.h"
 
+#include "frame_text.h"
 #include "vec2.h"
 
 const char winText[] = "вы выйграли, нажмите F2, чтобы начать заново! =)";
@@ -9,18 +10,6 @@ const char loseText[] = "вы проеграли, нажмите F2, чтобы 
 namespace {
 const Vec2 textPlace(100, 100);
 } // namespace
-
-void writeOverFrame(HDC dc, const Vec2& at, const char* text, bool onStrip) {
-    if (!onStrip) {
-        at.drawText(dc, text);
-        return;
-    }
-    const int previousMode = SetBkMode(dc, OPAQUE);
-    at.drawText(dc, text);
-    if (previousMode != 0) {
-        SetBkMode(dc, previousMode);
-    }
-}
 
 WinMessage::WinMessage(const ShooterLook& look) : onStrip(look.textsOnStrip) {
     life = 1;

@@ -1,0 +1,13 @@
+// Texts written over a finished frame at a fixed place: the word "pause" and the end texts.
+#pragma once
+
+#include "vec2.h"
+
+#include <windows.h>
+
+// Writes text with the surface's own font and colours. On a strip (a look whose ground is dark)
+// the text goes on an opaque strip of the surface's background colour, and the background mode
+// is put back: the heads-up display leaves the mode transparent, and the surface's black letters
+// straight on the black arena could not be read. Without one, whatever lies under the text
+// stays visible between its letters.
+void writeOverFrame(HDC dc, const Vec2& at, const char* text, bool onStrip);
