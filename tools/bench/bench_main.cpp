@@ -6,7 +6,6 @@
 // The exit code is 1 when a scenario drew no frame or left counted GDI objects behind.
 #include "bench_resource_ids.h"
 #include "frame_bench.h"
-#include "resource_ids.h"
 #include "scenarios.h"
 #include "shooter_look.h"
 #include "variant_look.h"
@@ -24,7 +23,7 @@ int main(int argc, char** argv) {
     runDemoScenarios(set, options);
     runShooterScenarios(set, options, "shooter", shooterLook, IDB_BENCH_CROSSHAIR,
                         IDB_BENCH_CROSSHAIR_MASK);
-    runShooterScenarios(set, options, "shooter_variant", variantLook, IDB_POINTER,
-                        IDB_POINTER_MASK);
+    runShooterScenarios(set, options, "shooter_variant", variantLook, IDB_BENCH_VARIANT_ARROW,
+                        IDB_BENCH_VARIANT_ARROW_MASK);
     return set.finish();
 }

@@ -1,6 +1,7 @@
-// Benchmark scenarios of the three demonstration programs, each at its 800 x 600 window size:
-// ball_toss with five thrown balls and 20 firework bursts alive, ball_repel with the cursor
-// sweeping through the balls, rope_chase with the cursor circling fast and 20 bursts alive.
+// The demonstration programs' scripts, each at its 800 x 600 window size, and their runs in the
+// benchmark.
+#include "demo_scenarios.h"
+
 #include "ball_repel_scene.h"
 #include "ball_toss_scene.h"
 #include "frame_bench.h"
@@ -10,22 +11,45 @@
 #include "trail_ball.h"
 
 #include <cmath>
-#include <vector>
+#include <utility>
 
 namespace {
-constexpr int width = 800;
-constexpr int height = 600;
-
 LPARAM at(double x, double y) {
     return MAKELPARAM(static_cast<int>(x), static_cast<int>(y));
 }
 
+LPARAM at(const Vec2& point) {
+    return at(point.x, point.y);
+}
+
+// A program's scene built on the surface's window as the program builds it on WM_CREATE, without
+// the timer: the script's caller draws the frames.
+template <class Scene> class PlayedDemo final : public ScriptedDemo {
+public:
+    using Script = std::function<void(Scene& scene, HDC target, int frameIndex)>;
+
+    PlayedDemo(BenchSurface& surface, Script frameScript) : script(std::move(frameScript)) {
+        scene.attachWindow(surface.window());
+        scene.buildScene();
+    }
+    void frame(HDC target, int frameIndex) override { script(scene, target, frameIndex); }
+    int objectCount() const override { return scene.objectList.count(); }
+
+    Scene scene;
+
+private:
+    Script script;
+};
+
+const TrailBall* ball(const BallTossScene& scene, int index) {
+    return static_cast<const TrailBall*>(scene.objectList.get(index));
+}
+
 // Throws every ball once: grab it, pull the mouse away over a frame, release.
 void throwBalls(BallTossScene& scene, HDC target) {
-    for (int i = 0; i < scene.objectList.count(); ++i) {
-        const TrailBall* ball = static_cast<const TrailBall*>(scene.objectList.get(i));
-        const double x = ball->position.x;
-        const double y = ball->position.y;
+    for (int i = 0; i < BallTossScene::ballCount; ++i) {
+        const double x = ball(scene, i)->position.x;
+        const double y = ball(scene, i)->position.y;
         scene.onMouseMove(0, at(x, y));
         scene.onLeftDown(0, at(x, y));
         scene.renderFrame(target, 1);
@@ -35,71 +59,138 @@ void throwBalls(BallTossScene& scene, HDC target) {
     }
 }
 
-ScenarioResult ballToss(int frames) {
-    BenchSurface surface(width, height);
-    BallTossScene scene;
-    scene.attachWindow(surface.window());
-    scene.buildScene();
-    throwBalls(scene, surface.dc());
-    const int wanted = BallTossScene::ballCount + 20;
-    return measureFrames(
-        "ball_toss: 5 thrown balls + 20 bursts", surface, frames,
-        [&](HDC target, int i) {
-            // Right-clicks top the bursts up to 20 alive, spread over the window.
-            if (scene.objectList.count() < wanted) {
-                scene.onRightDown(0, at(100 + (i * 37) % 600, 80 + (i * 53) % 440));
-            }
-            scene.renderFrame(target, 1);
-        },
-        [&] { return scene.objectList.count(); });
+// The cursor's path through ball_repel's balls, frame by frame.
+LPARAM sweepingPoint(int frameIndex) {
+    return at(400 + 350 * std::sin(frameIndex * 0.10), 300 + 250 * std::sin(frameIndex * 0.07));
 }
 
-ScenarioResult ballRepel(int frames) {
-    BenchSurface surface(width, height);
-    BallRepelScene scene;
-    scene.attachWindow(surface.window());
-    scene.buildScene();
-    return measureFrames(
-        "ball_repel: cursor sweeping through 24 balls", surface, frames,
-        [&](HDC target, int i) {
-            scene.onMouseMove(0,
-                              at(400 + 350 * std::sin(i * 0.10), 300 + 250 * std::sin(i * 0.07)));
-            scene.renderFrame(target, 1);
-        },
-        [&] { return scene.objectList.count(); });
+// The cursor's circle in rope_chase, turning by the given angle every frame.
+LPARAM circlingPoint(int frameIndex, double radiansPerFrame) {
+    return at(400 + 220 * std::cos(frameIndex * radiansPerFrame),
+              300 + 200 * std::sin(frameIndex * radiansPerFrame));
 }
 
-ScenarioResult ropeChase(int frames) {
-    BenchSurface surface(width, height);
-    RopeChaseScene scene;
-    scene.attachWindow(surface.window());
-    scene.buildScene();
-    const int wanted = 2 + 20;
-    return measureFrames(
-        "rope_chase: fast circling cursor + 20 bursts", surface, frames,
-        [&](HDC target, int i) {
-            scene.onMouseMove(0, at(400 + 220 * std::cos(i * 0.5), 300 + 200 * std::sin(i * 0.5)));
-            if (scene.objectList.count() < wanted) {
-                scene.onLeftDown(0, 0);
-            }
-            scene.renderFrame(target, 1);
-        },
-        [&] { return scene.objectList.count(); });
+void sweepThroughBalls(BallRepelScene& scene, HDC target, int frameIndex) {
+    scene.onMouseMove(0, sweepingPoint(frameIndex));
+    scene.renderFrame(target, 1);
 }
+
+// A point on the way from one point to another, steps of the given number along.
+LPARAM between(const Vec2& from, const Vec2& to, int step, int steps) {
+    const double share = static_cast<double>(step) / steps;
+    return at(from.x + (to.x - from.x) * share, from.y + (to.y - from.y) * share);
+}
+
+// The cursor's wandering path over ball_toss's window after the throw.
+Vec2 wanderingPoint(int frameIndex) {
+    return Vec2(400 + 260 * std::sin(frameIndex * 0.045), 260 + 150 * std::sin(frameIndex * 0.09));
+}
+
+// The gallery's ball_toss: the cursor glides to a ball, grabs it, pulls it up and to the right
+// over a few frames and lets go; then it glides onto a wandering path and sets off a firework
+// burst every 14 frames.
+class ThrowAndFireworks {
+public:
+    void operator()(BallTossScene& scene, HDC target, int frameIndex) {
+        constexpr int glideFrames = 15;
+        constexpr int dragFrames = 6;
+        constexpr int letGoFrame = glideFrames + dragFrames + 1;
+        constexpr int joinFrames = 10;
+        const Vec2 start(150, 450);
+        if (frameIndex < glideFrames) {
+            scene.onMouseMove(0, between(start, ball(scene, 0)->position, frameIndex, glideFrames));
+        } else if (frameIndex == glideFrames) {
+            scene.onLeftDown(0, at(ball(scene, 0)->position));
+        } else if (frameIndex < letGoFrame) {
+            scene.onMouseMove(0, at(scene.mouse.x + 24, scene.mouse.y - 14));
+        } else if (frameIndex == letGoFrame) {
+            letGoAt = scene.mouse;
+            scene.onLeftUp(0, at(letGoAt));
+        } else if (frameIndex < letGoFrame + joinFrames) {
+            scene.onMouseMove(0, between(letGoAt, wanderingPoint(letGoFrame + joinFrames),
+                                         frameIndex - letGoFrame, joinFrames));
+        } else if ((frameIndex - letGoFrame) % 14 == 0) {
+            scene.onRightDown(0, at(wanderingPoint(frameIndex)));
+        } else {
+            scene.onMouseMove(0, at(wanderingPoint(frameIndex)));
+        }
+        scene.renderFrame(target, 1);
+    }
+
+private:
+    Vec2 letGoAt;
+};
 } // namespace
 
+std::vector<DemoScript> demoScripts() {
+    std::vector<DemoScript> scripts;
+    scripts.push_back(
+        {"ball_toss: 5 thrown balls + 20 bursts", 1000, 150, 5, [](BenchSurface& surface) {
+             auto demo = std::make_unique<PlayedDemo<BallTossScene>>(
+                 surface, [](BallTossScene& scene, HDC target, int frameIndex) {
+                     // Right-clicks top the bursts up to 20 alive, spread over the window.
+                     if (scene.objectList.count() < BallTossScene::ballCount + 20) {
+                         scene.onRightDown(
+                             0, at(100 + (frameIndex * 37) % 600, 80 + (frameIndex * 53) % 440));
+                     }
+                     scene.renderFrame(target, 1);
+                 });
+             throwBalls(demo->scene, surface.dc());
+             return demo;
+         }});
+    scripts.push_back(
+        {"ball_repel: cursor sweeping through 24 balls", 1000, 150, 5, [](BenchSurface& surface) {
+             return std::make_unique<PlayedDemo<BallRepelScene>>(surface, sweepThroughBalls);
+         }});
+    scripts.push_back(
+        {"rope_chase: fast circling cursor + 20 bursts", 1000, 150, 5, [](BenchSurface& surface) {
+             return std::make_unique<PlayedDemo<RopeChaseScene>>(
+                 surface, [](RopeChaseScene& scene, HDC target, int frameIndex) {
+                     scene.onMouseMove(0, circlingPoint(frameIndex, 0.5));
+                     // Clicks top the bursts up to 20 alive beside the two ropes.
+                     if (scene.objectList.count() < 2 + 20) {
+                         scene.onLeftDown(0, 0);
+                     }
+                     scene.renderFrame(target, 1);
+                 });
+         }});
+    return scripts;
+}
+
+std::vector<DemoScript> demoGalleryLoops() {
+    std::vector<DemoScript> loops;
+    loops.push_back({"ball_toss", 120, 120, 3, [](BenchSurface& surface) {
+                         return std::make_unique<PlayedDemo<BallTossScene>>(surface,
+                                                                            ThrowAndFireworks());
+                     }});
+    loops.push_back({"ball_repel", 120, 120, 3, [](BenchSurface& surface) {
+                         return std::make_unique<PlayedDemo<BallRepelScene>>(surface,
+                                                                             sweepThroughBalls);
+                     }});
+    loops.push_back({"rope_chase", 120, 120, 3, [](BenchSurface& surface) {
+                         return std::make_unique<PlayedDemo<RopeChaseScene>>(
+                             surface, [](RopeChaseScene& scene, HDC target, int frameIndex) {
+                                 scene.onMouseMove(0, circlingPoint(frameIndex, 0.12));
+                                 if (frameIndex == 20 || frameIndex == 70) {
+                                     scene.onLeftDown(0, 0);
+                                 }
+                                 scene.renderFrame(target, 1);
+                             });
+                     }});
+    return loops;
+}
+
 void runDemoScenarios(ScenarioSet& set, const BenchOptions& options) {
-    const int frames = options.pick(1000, 150, 5);
-    set.run([&] {
-        seedRandom(12345);
-        return ballToss(frames);
-    });
-    set.run([&] {
-        seedRandom(12345);
-        return ballRepel(frames);
-    });
-    set.run([&] {
-        seedRandom(12345);
-        return ropeChase(frames);
-    });
+    for (const DemoScript& script : demoScripts()) {
+        set.run([&] {
+            seedRandom(demoSeed);
+            BenchSurface surface(demoWidth, demoHeight);
+            const std::unique_ptr<ScriptedDemo> demo = script.start(surface);
+            return measureFrames(
+                script.name, surface,
+                options.pick(script.fullFrames, script.quickFrames, script.smokeFrames),
+                [&](HDC target, int frameIndex) { demo->frame(target, frameIndex); },
+                [&] { return demo->objectCount(); });
+        });
+    }
 }

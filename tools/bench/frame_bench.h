@@ -1,7 +1,9 @@
-// Frame-time measurement of the benchmark: a screen-compatible surface of a
-// given size, the per-frame work the engine does around a scene (clear, draw, restore the stock
-// pen and brush, copy to the window, flush), timing, percentiles and the report.
+// Frame-time measurement of the benchmark: the time of the engine's per-frame work around a
+// scene (clear, draw, restore the stock pen and brush, copy to the window, flush), percentiles
+// and the report.
 #pragma once
+
+#include "bench_surface.h"
 
 #include <windows.h>
 
@@ -25,32 +27,6 @@ struct BenchOptions {
 };
 
 BenchOptions parseBenchOptions(int argc, char** argv);
-
-// A frame surface and the "window" it is copied to, both compatible with the screen.
-class BenchSurface {
-public:
-    BenchSurface(int width, int height);
-    ~BenchSurface();
-    BenchSurface(const BenchSurface&) = delete;
-    BenchSurface& operator=(const BenchSurface&) = delete;
-
-    HDC dc() const { return frameDC; }
-    int width() const { return surfaceWidth; }
-    int height() const { return surfaceHeight; }
-    // A hidden window whose client area has the surface's size, for scenes that need one.
-    HWND window() const { return windowHandle; }
-    // What the engine does on WM_PAINT: copy the whole surface to the window.
-    void copyToWindow() const;
-
-private:
-    int surfaceWidth;
-    int surfaceHeight;
-    HWND windowHandle;
-    HDC frameDC;
-    HBITMAP frameBitmap;
-    HDC copyDC;
-    HBITMAP copyBitmap;
-};
 
 struct ScenarioResult {
     std::string scenario;
@@ -79,8 +55,6 @@ void summarise(ScenarioResult& result);
 // cost in another. Call summarise afterwards.
 void keepFasterFrames(ScenarioResult& best, const ScenarioResult& another);
 
-// Draws one frame of a scenario into the surface: frameIndex counts from 0.
-using FrameDrawer = std::function<void(HDC target, int frameIndex)>;
 // The number of scene objects alive after a frame, for the peak column.
 using ObjectCounter = std::function<int()>;
 // Asked before every frame: false ends the scenario early (a scripted game that is over).

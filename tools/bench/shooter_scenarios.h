@@ -55,12 +55,17 @@ public:
     void moveMouse(const Vec2& at);
     // Aims the flame weapon at the nearest enemy and walks toward it while it is out of reach.
     void huntNearestEnemy();
+    // Holds the arrow keys toward the nearest enemy while it is out of the flames' reach.
+    void walkTowardNearestEnemy();
     // Won: the spawner has removed itself and the player lives.
     bool won();
     void tick(HDC target) { game.renderFrame(target, 1); }
 
     CountingGame game;
 };
+
+// Every shooter scenario starts from this seed.
+constexpr unsigned int shooterSeed = 2026;
 
 struct ShooterScript {
     std::string name;
@@ -80,3 +85,7 @@ struct ShooterScript {
 // player's death burst; a whole game played until the win text by a scripted player who aims
 // the flame weapon at the nearest enemy and walks toward it when it is out of reach.
 std::vector<ShooterScript> shooterScripts();
+
+// The gallery's loop: 50 enemies, the bomb held while the mouse circles the player, then a
+// right-click to the flame, held while the player walks toward the nearest enemy.
+ShooterScript shooterGalleryLoop();
