@@ -28,6 +28,9 @@ add_custom_target(release_archive
     VERBATIM)
 add_dependencies(release_archive ${PROGRAMS})
 
+# `cmake --install` puts the programs alone in the prefix; the read-me comes with the archive.
+install(TARGETS ${PROGRAMS} RUNTIME DESTINATION .)
+
 string(JOIN " " PROGRAM_NAMES ${PROGRAMS})
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/build_info.sh @ONLY CONTENT
 "# What this build makes (written by CMake from the list of programs; tools/ scripts source it).
