@@ -5,8 +5,8 @@
 #include "area.h"
 #include "area_outline.h"
 
-HudPanel::HudPanel(const ShooterLook& look) : ground(look.ground) {
-    if (ground == Ground::Dark) {
+HudPanel::HudPanel(const ShooterLook& look) {
+    if (look.ground == Ground::Dark) {
         panelBrush.emplace(look.panelFill);
     }
 }

@@ -26,9 +26,9 @@ public:
     // surface held.
     void draw(HDC dc, const Area& region, int barX, int barY, int health) const;
 
-    Ground ground;
     Pen framePen{PS_SOLID, 1, RGB(0, 0, 0)};
     SolidBrush healthBrush{RGB(0, 255, 0)};
     SolidBrush lossBrush{RGB(255, 0, 0)};
+    // A dark ground's only; without it the panel is outlined and left to the surface's brush.
     std::optional<SolidBrush> panelBrush;
 };

@@ -16,20 +16,29 @@ Burst* burstOf(CombatWorld& scene, int sparks, BurstPalette palette) {
     return scene.addObject(new Burst(&scene.world, Vec2(300, 400), sparks, palette));
 }
 
-// How each palette makes a spark's colour of its three draws r1, r2, r3.
+// How each palette throws a spark: the draws its colour takes (r[0] drawn first) and the
+// colour it makes of them, the pen width, and the ranges of the direction and speed draws that
+// follow the drag's.
 struct PaletteMapping {
     BurstPalette palette;
-    COLORREF (*colour)(int r1, int r2, int r3);
+    int colourDraws;
+    COLORREF (*colour)(const int* r);
     int width;
+    int angleSteps;
+    int speedSteps;
 };
 
 const PaletteMapping paletteMappings[] = {
-    {BurstPalette::Red, [](int r1, int r2, int r3) { return RGB(20 + r3 % 235, r2 % 25, r1 % 25); },
-     5},
-    {BurstPalette::Green,
-     [](int r1, int r2, int r3) { return RGB(r3 % 80, 100 + r1 % 155, r2 % 80); }, 3},
-    {BurstPalette::Blue,
-     [](int r1, int r2, int r3) { return RGB(80 + r3 % 50, 80 + r2 % 50, 150 + r1 % 105); }, 3},
+    {BurstPalette::Red, 3, [](const int* r) { return RGB(20 + r[2] % 235, r[1] % 25, r[0] % 25); },
+     5, 70, 200},
+    {BurstPalette::Green, 3,
+     [](const int* r) { return RGB(r[2] % 80, 100 + r[0] % 155, r[1] % 80); }, 3, 70, 200},
+    {BurstPalette::Blue, 3,
+     [](const int* r) { return RGB(80 + r[2] % 50, 80 + r[1] % 50, 150 + r[0] % 105); }, 3, 70,
+     200},
+    // One raw draw: red is its low 8 bits, green the next 7, blue always 0.
+    {BurstPalette::Random, 1, [](const int* r) { return RGB(r[0] & 0xFF, r[0] >> 8, 0); }, 2, 100,
+     100},
 };
 
 TEST(BurstConstruction, DrawsColourDragAngleAndSpeedForEverySparkInThatOrder) {
@@ -38,27 +47,29 @@ TEST(BurstConstruction, DrawsColourDragAngleAndSpeedForEverySparkInThatOrder) {
         CombatWorld scene;
         seedRandom(11);
         Burst* burst = burstOf(scene, 4, mapping.palette);
-        EXPECT_EQ(drawsSince(11), 24);
-
-        seedRandom(11);
-        const int r1 = nextRandom();
-        const int r2 = nextRandom();
-        const int r3 = nextRandom();
-        const float drag = static_cast<float>((nextRandom() % 100) * 0.1 + 2.0);
-        const float angle = static_cast<float>((nextRandom() % 70) * 0.1);
-        const float speed = static_cast<float>((nextRandom() % 200) * 0.1);
-
+        EXPECT_EQ(drawsSince(11), 4 * (mapping.colourDraws + 3));
         ASSERT_EQ(burst->sparks.count(), 4);
-        const Spark& first = *burst->sparks.get(0);
-        EXPECT_EQ(first.colour, mapping.colour(r1, r2, r3));
-        EXPECT_EQ(first.penWidth, mapping.width);
-        EXPECT_EQ(first.drag, drag);
-        EXPECT_NEAR(first.velocity.x, std::cos(angle) * speed, 1e-4);
-        EXPECT_NEAR(first.velocity.y, std::sin(angle) * speed, 1e-4);
-        EXPECT_EQ(first.position.x, 300.0f);
-        EXPECT_EQ(first.position.y, 400.0f);
         EXPECT_EQ(burst->life, 1);
         EXPECT_EQ(burst->position.x, 300.0f);
+
+        seedRandom(11);
+        for (int i = 0; i < 4; ++i) {
+            int r[3] = {};
+            for (int draw = 0; draw < mapping.colourDraws; ++draw) {
+                r[draw] = nextRandom();
+            }
+            const auto drag = static_cast<float>((nextRandom() % 100) * 0.1 + 2.0);
+            const auto angle = static_cast<float>((nextRandom() % mapping.angleSteps) * 0.1);
+            const auto speed = static_cast<float>((nextRandom() % mapping.speedSteps) * 0.1);
+            const Spark& spark = *burst->sparks.get(i);
+            EXPECT_EQ(spark.colour, mapping.colour(r));
+            EXPECT_EQ(spark.penWidth, mapping.width);
+            EXPECT_EQ(spark.drag, drag);
+            EXPECT_NEAR(spark.velocity.x, std::cos(angle) * speed, 1e-4);
+            EXPECT_NEAR(spark.velocity.y, std::sin(angle) * speed, 1e-4);
+            EXPECT_EQ(spark.position.x, 300.0f);
+            EXPECT_EQ(spark.position.y, 400.0f);
+        }
     }
 }
 

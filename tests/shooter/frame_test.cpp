@@ -1,12 +1,13 @@
 // The frame driver: update passes per elapsed tick in list order with a removal pass after
 // each list, one drawing pass per frame, nothing at all for a frame without ticks, and the
-// cross-hair centred on the mouse point.
+// pointer's hot spot on the mouse point in each look.
 #include "world_fixture.h"
 
 #include "entity.h"
 #include "solid.h"
 #include "sprite.h"
 #include "test_surface.h"
+#include "variant_look.h"
 
 #include <gtest/gtest.h>
 
@@ -73,21 +74,16 @@ const std::vector<std::string> drawing = {"background draw", "solid draw", "obje
                                           "last draw"};
 
 TEST(FrameDriver, RunsOneUpdatePassPerTickThenDrawsOnce) {
-    ProbeWorld probes;
-    probes.world.runFrame(nullptr, 3);
-
-    std::vector<std::string> expected;
-    for (int tick = 0; tick < 3; ++tick) {
-        expected.insert(expected.end(), onePass.begin(), onePass.end());
+    for (const int ticks : {3, 0}) {
+        ProbeWorld probes;
+        probes.world.runFrame(nullptr, ticks);
+        std::vector<std::string> expected;
+        for (int tick = 0; tick < ticks; ++tick) {
+            expected.insert(expected.end(), onePass.begin(), onePass.end());
+        }
+        expected.insert(expected.end(), drawing.begin(), drawing.end());
+        EXPECT_EQ(events(), expected) << ticks << " ticks";
     }
-    expected.insert(expected.end(), drawing.begin(), drawing.end());
-    EXPECT_EQ(events(), expected);
-}
-
-TEST(FrameDriver, DrawsWithoutUpdatingWhenNoTickElapsed) {
-    ProbeWorld probes;
-    probes.world.runFrame(nullptr, 0);
-    EXPECT_EQ(events(), drawing);
 }
 
 TEST(FrameDriver, DeletesAnObjectThatDiesInItsOwnPassBeforeTheNextList) {
@@ -175,23 +171,39 @@ TEST(ShooterFrame, ThreeTicksAdvanceTheGameThreeTimes) {
     EXPECT_EQ(surface.pixel(505, 500), RGB(0, 255, 0)); // the player's disc
 }
 
-// Draws only the cross-hair, with the mouse at (x, y), into a white surface.
-void drawCursorAt(BuiltGame& built, TestSurface& surface, int x, int y) {
-    built.world().clearForRestart();
-    built.world().mouse = Vec2(x, y);
-    built.runFrame(surface, 1);
+// The pointer's place for a mouse point: the cross-hair centred on it, clipped at the surface's
+// corner; the variant's arrow with its corner (its tip) at the mouse.
+struct PointerCase {
+    const ShooterLook* look;
+    int mouse;
+    int corner;
+};
+
+void PrintTo(const PointerCase& c, std::ostream* out) {
+    *out << programOf(c.look) << " mouse " << c.mouse;
 }
 
-TEST(ShooterFrame, CentresTheCrossHairOnTheMouse) {
-    BuiltGame built;
-    // The sprite by itself at (100, 100), for comparison.
+class PointerPlace : public ::testing::TestWithParam<PointerCase> {};
+
+INSTANTIATE_TEST_SUITE_P(BothLooks, PointerPlace,
+                         ::testing::Values(PointerCase{&shooterLook, 116, 100},
+                                           PointerCase{&shooterLook, 5, -11},
+                                           PointerCase{&variantLook, 100, 100}));
+
+TEST_P(PointerPlace, PutsTheSpritesHotSpotOnTheMouse) {
+    const PointerCase c = GetParam();
+    BuiltGame built(1100, 1000, DefWindowProcA, *c.look);
+    // The sprite by itself at the expected corner, for comparison.
     TestSurface reference(200, 200);
     Sprite& cursor = *built.world().spriteList.get(0);
-    cursor.place(100, 100, 0, 0);
+    cursor.place(c.corner, c.corner, 0, 0);
     cursor.draw(reference.dc());
 
+    // Only the pointer: an empty world with the mouse at (mouse, mouse).
     TestSurface surface(200, 200);
-    drawCursorAt(built, surface, 116, 116);
+    built.world().clearForRestart();
+    built.world().mouse = Vec2(c.mouse, c.mouse);
+    built.runFrame(surface, 1);
     int drawn = 0;
     for (int y = 0; y < 200; ++y) {
         for (int x = 0; x < 200; ++x) {
@@ -200,26 +212,6 @@ TEST(ShooterFrame, CentresTheCrossHairOnTheMouse) {
         }
     }
     EXPECT_GT(drawn, 0);
-}
-
-TEST(ShooterFrame, ClipsTheCrossHairAtTheTopLeftCorner) {
-    BuiltGame built;
-    TestSurface reference(64, 64);
-    Sprite& cursor = *built.world().spriteList.get(0);
-    cursor.place(0, 0, 0, 0);
-    cursor.draw(reference.dc());
-
-    // With the mouse at (5, 5) the sprite's corner is at (-11, -11): only its lower right
-    // 21 x 21 pixels show.
-    TestSurface surface(64, 64);
-    drawCursorAt(built, surface, 5, 5);
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const COLORREF expected =
-                (x < 21 && y < 21) ? reference.pixel(x + 11, y + 11) : RGB(255, 255, 255);
-            ASSERT_EQ(surface.pixel(x, y), expected) << x << "," << y;
-        }
-    }
 }
 
 TEST(ShooterFrame, DrawsNoCrossHairWithoutItsSprite) {

@@ -30,42 +30,34 @@ protected:
     BuiltGame built{1100, 1000, countingCloses};
 };
 
-TEST_F(InputTest, KeepsTheFirstKeyAndReplacesTheSecond) {
-    press('Q');
-    press('W');
-    press('E');
-    EXPECT_EQ(slot(0), 'Q');
-    EXPECT_EQ(slot(1), 'E');
-    release('W');
-    EXPECT_EQ(slot(0), 'Q');
-    EXPECT_EQ(slot(1), 'E');
-    release('E');
-    EXPECT_EQ(slot(0), 'Q');
-    EXPECT_EQ(slot(1), 0);
-}
+// Key-downs (a key) and key-ups (minus the key) in order, and the two slots after them: the first
+// key stays, a third replaces the second, a freed first slot is filled again, and a key already
+// held (an auto-repeat) changes nothing.
+struct KeySequence {
+    std::vector<int> events;
+    int first;
+    int second;
+};
 
-TEST_F(InputTest, FillsTheFirstSlotAgainOnceItIsFree) {
-    press(VK_LEFT);
-    press(VK_UP);
-    release(VK_LEFT);
-    EXPECT_EQ(slot(0), 0);
-    EXPECT_EQ(slot(1), VK_UP);
-    press(VK_RIGHT);
-    EXPECT_EQ(slot(0), VK_RIGHT);
-    EXPECT_EQ(slot(1), VK_UP);
-}
-
-TEST_F(InputTest, IgnoresAutoRepeatOfAHeldKey) {
-    press(VK_DOWN);
-    press(VK_DOWN);
-    press(VK_DOWN);
-    EXPECT_EQ(slot(0), VK_DOWN);
-    EXPECT_EQ(slot(1), 0);
-    press(VK_LEFT);
-    press(VK_DOWN);
-    press(VK_LEFT);
-    EXPECT_EQ(slot(0), VK_DOWN);
-    EXPECT_EQ(slot(1), VK_LEFT);
+TEST_F(InputTest, HeldKeysKeepTheFirstReplaceTheSecondAndIgnoreRepeats) {
+    const KeySequence sequences[] = {
+        {{'Q', 'W', 'E'}, 'Q', 'E'},
+        {{'Q', 'W', 'E', -'W'}, 'Q', 'E'},
+        {{'Q', 'W', 'E', -'W', -'E'}, 'Q', 0},
+        {{VK_LEFT, VK_UP, -VK_LEFT}, 0, VK_UP},
+        {{VK_LEFT, VK_UP, -VK_LEFT, VK_RIGHT}, VK_RIGHT, VK_UP},
+        {{VK_DOWN, VK_DOWN, VK_DOWN}, VK_DOWN, 0},
+        {{VK_DOWN, VK_DOWN, VK_DOWN, VK_LEFT, VK_DOWN, VK_LEFT}, VK_DOWN, VK_LEFT},
+    };
+    for (const KeySequence& sequence : sequences) {
+        built.world().heldKeys[0] = 0;
+        built.world().heldKeys[1] = 0;
+        for (const int event : sequence.events) {
+            event > 0 ? press(event) : release(-event);
+        }
+        EXPECT_EQ(slot(0), sequence.first) << sequence.events.size() << " events";
+        EXPECT_EQ(slot(1), sequence.second) << sequence.events.size() << " events";
+    }
 }
 
 TEST_F(InputTest, CommandKeysNeverTakeASlot) {

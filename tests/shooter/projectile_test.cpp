@@ -6,6 +6,7 @@
 #include "bomb.h"
 #include "burst.h"
 #include "flame.h"
+#include "variant_look.h"
 
 #include <gtest/gtest.h>
 
@@ -46,15 +47,16 @@ TEST(BoltFlight, LeavesTheArenaOnItsTwentySixthUpdateWithOneWallBurst) {
     EXPECT_EQ(scene.objects(), 1);
 }
 
-TEST(BoltFlight, ThroughACornerLeavesTwoBurstsInOneUpdate) {
-    CombatWorld scene;
-    Bolt* bolt =
-        scene.addObject(new Bolt(&scene.world, 990, 990, quarterTurn, 20.0f, greenBoltLook));
-    bolt->update();
-    EXPECT_EQ(bolt->life, 0);
-    ASSERT_EQ(scene.objects(), 3);
-    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
-    EXPECT_EQ(burstAt(scene, 2)->sparks.count(), 10);
+TEST(BoltFlight, ThroughACornerLeavesTwoWallBurstsInOneUpdate) {
+    for (const BoltLook* kind : {&greenBoltLook, &greyBoltLook}) {
+        CombatWorld scene;
+        Bolt* bolt = scene.addObject(new Bolt(&scene.world, 990, 990, quarterTurn, 20.0f, *kind));
+        bolt->update();
+        EXPECT_EQ(bolt->life, 0);
+        ASSERT_EQ(scene.objects(), 3);
+        EXPECT_EQ(burstAt(scene, 1)->sparks.count(), kind->wallSparks);
+        EXPECT_EQ(burstAt(scene, 2)->sparks.count(), kind->wallSparks);
+    }
 }
 
 TEST(BoltFlight, DiesSilentlyAfterFiftyUpdatesInsideTheArena) {
@@ -160,17 +162,26 @@ TEST(BombFlight, PassesThroughEnemiesBurstingEveryUpdateAndEndsInSixtyThreeBolts
 }
 
 TEST(BombFlight, AtAWallBurstsAndReleasesItsRingOneStepBeyond) {
-    CombatWorld scene;
-    Bomb* bomb = scene.addObject(new Bomb(&scene.world, 990, 500, 0.0f, 20.0f));
-    bomb->update();
-    EXPECT_EQ(bomb->position.x, 1010.0f);
-    bomb->update();
-    EXPECT_EQ(bomb->life, 0);
-    // The flight burst, the 5-spark wall burst at x = 1010, then the ring around x = 1030.
-    ASSERT_EQ(scene.objects(), 3 + 63);
-    EXPECT_EQ(burstAt(scene, 2)->sparks.count(), 5);
-    EXPECT_EQ(burstAt(scene, 2)->position.x, 1010.0f);
-    EXPECT_EQ(scene.object(3)->position.x, 1030.0f);
+    struct Case {
+        const ShooterLook* look;
+        int wallSparks;
+        COLORREF ringHead;
+    };
+    for (const Case& c :
+         {Case{&shooterLook, 5, blue}, Case{&variantLook, 20, RGB(100, 100, 100)}}) {
+        CombatWorld scene(Vec2(0, 0), *c.look);
+        Bomb* bomb = scene.addObject(new Bomb(&scene.world, 990, 500, 0.0f, 20.0f));
+        bomb->update();
+        EXPECT_EQ(bomb->position.x, 1010.0f);
+        bomb->update();
+        EXPECT_EQ(bomb->life, 0);
+        // The flight burst, the wall burst at x = 1010, then the ring around x = 1030.
+        ASSERT_EQ(scene.objects(), 3 + 63);
+        EXPECT_EQ(burstAt(scene, 2)->sparks.count(), c.wallSparks);
+        EXPECT_EQ(burstAt(scene, 2)->position.x, 1010.0f);
+        EXPECT_EQ(scene.object(3)->position.x, 1030.0f);
+        EXPECT_EQ(penLook(static_cast<Bolt*>(scene.object(3))->headPen).colour, c.ringHead);
+    }
 }
 
 TEST(BombFlight, BombsAndBoltsArePennedByClass) {
@@ -284,17 +295,23 @@ TEST(FlameFlight, SlowsByTwoPercentPerUpdate) {
 }
 
 TEST(FlameStrike, KillsAnEnemyOfAnyLifeWithOneHit) {
-    CombatWorld scene;
-    Enemy* enemy = scene.addEnemy(515, 500);
-    Flame* flame = scene.addObject(new Flame(&scene.world, 500, 500, 0.0f, 10.0f, 8));
-    flame->update();
-    EXPECT_EQ(enemy->life, 0);
-    EXPECT_EQ(flame->life, 0);
-    // The three death bursts: red, green, blue.
-    ASSERT_EQ(scene.objects(), 4);
-    EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 5);
-    EXPECT_GE(GetGValue(burstAt(scene, 2)->sparks.get(0)->colour), 100);
-    EXPECT_GE(GetBValue(burstAt(scene, 3)->sparks.get(0)->colour), 150);
+    for (const ShooterLook* look : {&shooterLook, &variantLook}) {
+        CombatWorld scene(Vec2(0, 0), *look);
+        Enemy* enemy = scene.addEnemy(515, 500);
+        Flame* flame = scene.addObject(new Flame(&scene.world, 500, 500, 0.0f, 10.0f, 8));
+        flame->update();
+        EXPECT_EQ(enemy->life, 0);
+        EXPECT_EQ(flame->life, 0);
+        if (!look->hitsBurst) {
+            EXPECT_EQ(scene.objects(), 1);
+            continue;
+        }
+        // The three death bursts: red, green, blue.
+        ASSERT_EQ(scene.objects(), 4);
+        EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 5);
+        EXPECT_GE(GetGValue(burstAt(scene, 2)->sparks.get(0)->colour), 100);
+        EXPECT_GE(GetBValue(burstAt(scene, 3)->sparks.get(0)->colour), 150);
+    }
 }
 
 TEST(FlameStrike, RepeatsTheDeathBurstsOfAnEnemyAwaitingRemoval) {

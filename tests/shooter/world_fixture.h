@@ -9,6 +9,7 @@
 #include "test_surface.h"
 #include "test_window.h"
 #include "world.h"
+#include "variant_look.h"
 #include "world_builder.h"
 
 #include <windows.h>
@@ -32,6 +33,11 @@ inline std::vector<ShownBox>& shownBoxes() {
 inline int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     shownBoxes().push_back({owner, text, caption, type});
     return IDOK;
+}
+
+// The program a look belongs to, for the names of the tests that run in both looks.
+inline const char* programOf(const ShooterLook* look) {
+    return look == &variantLook ? "shooter_variant" : "shooter";
 }
 
 // Selects the stock pen and brush so that the objects' own can be deleted.

@@ -1,6 +1,6 @@
-// The world record and its build: screen regions from the client size, list contents after a
-// build and after restarts, input kept through a restart, the scenery's pixels, and a torn-down
-// world leaving no entity, solid, pen or brush behind.
+// The world record and its build in both looks: screen regions from the client size, list
+// contents after a build and after restarts, input kept through a restart, the scenery's pixels,
+// and a torn-down world leaving no entity, solid, pen or brush behind.
 #include "world_fixture.h"
 
 #include "backdrop.h"
@@ -10,6 +10,7 @@
 #include "sprite.h"
 #include "star_field.h"
 #include "test_surface.h"
+#include "variant_look.h"
 
 #include <gtest/gtest.h>
 
@@ -61,55 +62,86 @@ INSTANTIATE_TEST_SUITE_P(ClientSizes, RegionLayout,
                                            Layout{800, 600, -150, -200, 700, 700},
                                            Layout{1300, 1101, 100, 50, 1200, 1200}));
 
-void expectFreshWorld(BuiltGame& built) {
-    World& world = built.world();
-    EXPECT_EQ(world.areaList.count(), 3);
-    EXPECT_EQ(world.backgroundList.count(), 2);
-    EXPECT_EQ(world.lastList.count(), 1);
-    EXPECT_EQ(world.solidList.count(), 0);
-    ASSERT_EQ(world.objectList.count(), 1);
-    EXPECT_EQ(world.spriteList.count(), 1);
-    EXPECT_EQ(world.cursorSprite, 0);
+// Where a look's build puts things: the scenery's list (the star field's place in it) and the
+// player's place among the objects.
+struct Arrangement {
+    const ShooterLook* look;
+    int backgroundCount;
+    int objectCount;
+    int playerIndex;
+    bool sceneryAmongObjects;
+    int starsIndex;
+};
 
-    const Entity& player = *world.objectList.get(0);
-    EXPECT_EQ(player.kind, playerKind);
-    EXPECT_EQ(player.life, 100);
-    EXPECT_EQ(player.position.x, 500.0f);
-    EXPECT_EQ(player.position.y, 500.0f);
-
-    const Entity& hud = *world.lastList.get(0);
-    EXPECT_EQ(hud.position.x, 10.0f);
-    EXPECT_EQ(hud.position.y, 100.0f);
-
-    // The spawner with its 100, then the builder, which stays with its 1.
-    ASSERT_EQ(world.algorithmList.count(), 2);
-    EXPECT_EQ(world.algorithmList.get(0)->life, 100);
-    EXPECT_EQ(world.algorithmList.get(1)->life, 1);
+void PrintTo(const Arrangement& arrangement, std::ostream* out) {
+    *out << programOf(arrangement.look);
 }
 
-TEST(WorldBuild, FillsTheListsOfANewGame) {
-    BuiltGame built;
-    expectFreshWorld(built);
-    const RECT* client = built.world().client;
-    EXPECT_EQ(client, &built.game.clientRect);
+class WorldOfLook : public ::testing::TestWithParam<Arrangement> {
+protected:
+    void expectFreshWorld() {
+        const Arrangement& expected = GetParam();
+        World& world = built.world();
+        EXPECT_EQ(world.areaList.count(), 3);
+        EXPECT_EQ(world.backgroundList.count(), expected.backgroundCount);
+        EXPECT_EQ(world.lastList.count(), 1);
+        EXPECT_EQ(world.solidList.count(), 0);
+        ASSERT_EQ(world.objectList.count(), expected.objectCount);
+        EXPECT_EQ(world.spriteList.count(), 1);
+        EXPECT_EQ(world.cursorSprite, 0);
+
+        const Entity& player = *world.objectList.get(expected.playerIndex);
+        EXPECT_EQ(&player, world.player());
+        EXPECT_EQ(player.life, 100);
+        EXPECT_EQ(player.position.x, 500.0f);
+        EXPECT_EQ(player.position.y, 500.0f);
+
+        const Entity& hud = *world.lastList.get(0);
+        EXPECT_EQ(hud.position.x, 10.0f);
+        EXPECT_EQ(hud.position.y, 100.0f);
+
+        // The spawner with its 100, then the builder, which stays with its 1.
+        ASSERT_EQ(world.algorithmList.count(), 2);
+        EXPECT_EQ(world.algorithmList.get(0)->life, 100);
+        EXPECT_EQ(world.algorithmList.get(1)->life, 1);
+    }
+    const StarField& stars() {
+        World& world = built.world();
+        PtrList<Entity>& scenery =
+            GetParam().sceneryAmongObjects ? world.objectList : world.backgroundList;
+        return *static_cast<const StarField*>(scenery.get(GetParam().starsIndex));
+    }
+
+    BuiltGame built{1100, 1000, DefWindowProcA, *GetParam().look};
+};
+
+INSTANTIATE_TEST_SUITE_P(BothLooks, WorldOfLook,
+                         ::testing::Values(Arrangement{&shooterLook, 2, 1, 0, false, 1},
+                                           Arrangement{&variantLook, 0, 3, 2, true, 0}));
+
+TEST_P(WorldOfLook, BuildFillsTheListsOfANewGame) {
+    expectFreshWorld();
+    EXPECT_EQ(stars().starCount, 500);
+    EXPECT_EQ(built.world().client, &built.game.clientRect);
 }
 
-TEST(WorldRestart, LeavesOneFreshSetOfEverythingHoweverOften) {
-    BuiltGame built;
+TEST_P(WorldOfLook, RestartLeavesOneFreshSetOfEverythingHoweverOften) {
     built.runTicks(30);
     ASSERT_GT(built.world().solidList.count(), 0);
     built.player().life = 40;
     const Sprite* cursor = built.world().spriteList.get(0);
+    const Vec2 firstStar = stars().stars[0];
 
     for (int restart = 0; restart < 3; ++restart) {
         built.game.restart();
-        expectFreshWorld(built);
+        expectFreshWorld();
         built.runTicks(2);
     }
     built.game.restart();
-    expectFreshWorld(built);
-    // The cross-hair is loaded once and survives.
+    expectFreshWorld();
+    // The cross-hair is loaded once and survives; the stars are placed anew.
     EXPECT_EQ(built.world().spriteList.get(0), cursor);
+    EXPECT_FALSE(stars().stars[0].x == firstStar.x && stars().stars[0].y == firstStar.y);
 }
 
 TEST(WorldRestart, KeepsTheInputState) {
@@ -136,16 +168,16 @@ TEST(WorldRestart, KeepsTheInputState) {
     EXPECT_EQ(built.player().position.y, 495.0f);
 }
 
-TEST(WorldTeardown, ReturnsEveryEntitySolidPenAndBrush) {
+TEST_P(WorldOfLook, TeardownReturnsEveryEntitySolidPenAndBrush) {
     const int entities = liveEntityCount;
     const int solids = liveSolidCount;
     const int gdiObjects = gdiCount::live();
     {
-        BuiltGame built;
-        built.world().leftButton = 1;
-        built.runTicks(40);
-        built.game.restart();
-        built.runTicks(20);
+        BuiltGame game(1100, 1000, DefWindowProcA, *GetParam().look);
+        game.world().leftButton = 1;
+        game.runTicks(40);
+        game.game.restart();
+        game.runTicks(20);
         EXPECT_GT(liveEntityCount, entities);
         EXPECT_GT(gdiCount::live(), gdiObjects);
     }
@@ -154,8 +186,7 @@ TEST(WorldTeardown, ReturnsEveryEntitySolidPenAndBrush) {
     EXPECT_EQ(gdiCount::live(), gdiObjects);
 }
 
-TEST(WorldRestart, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
-    BuiltGame built;
+TEST_P(WorldOfLook, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
     built.world().leftButton = 1;
     const int entities = liveEntityCount;
     const int solids = liveSolidCount;
@@ -165,7 +196,7 @@ TEST(WorldRestart, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
         built.runFrame(surface, 3); // enemies, shots and bursts of the game being left
         built.game.restart();
     }
-    expectFreshWorld(built);
+    expectFreshWorld();
     EXPECT_EQ(liveEntityCount, entities);
     EXPECT_EQ(liveSolidCount, solids);
     EXPECT_EQ(gdiCount::live(), gdiObjects);
@@ -185,7 +216,8 @@ TEST(WorldTeardown, RestartDeletesWhatTheOldGameHeld) {
 
 // A world with only its regions, for drawing the scenery by itself.
 struct Regions {
-    explicit Regions(int width, int height) : client{0, 0, width, height} {
+    Regions(int width, int height, const ShooterLook& look = shooterLook)
+        : client{0, 0, width, height}, world(look) {
         world.client = &client;
         const int arenaX = (width - 1100) / 2;
         const int arenaY = (height - 1000) / 2;
@@ -194,7 +226,7 @@ struct Regions {
         world.areaList.add(new Area(Vec2(width - 100, 0), 100, height));
     }
     RECT client;
-    World world{shooterLook};
+    World world;
 };
 
 TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
@@ -239,26 +271,34 @@ TEST(StarField, PlacesFiveHundredStarsFromTheGenerator) {
     }
 }
 
-TEST(StarField, DrawsEachStarAsOneWhitePixelLeftOfItsPoint) {
-    Regions regions(1300, 1100); // arena at (100, 50)
-    seedRandom(11);
-    StarField field(&regions.world);
-    TestSurface surface(1300, 1100, RGB(0, 0, 0));
-    field.draw(surface.dc());
-    releaseDrawingObjects(surface.dc());
+TEST(StarField, DrawsEachStarAsOnePixelLeftOfItsPointInTheLooksColour) {
+    struct Case {
+        const ShooterLook* look;
+        COLORREF ground;
+        COLORREF star;
+    };
+    for (const Case& c : {Case{&shooterLook, RGB(0, 0, 0), RGB(255, 255, 255)},
+                          Case{&variantLook, RGB(255, 255, 255), RGB(0, 0, 0)}}) {
+        Regions regions(1300, 1100, *c.look); // arena at (100, 50)
+        seedRandom(11);
+        StarField field(&regions.world);
+        TestSurface surface(1300, 1100, c.ground);
+        field.draw(surface.dc());
+        releaseDrawingObjects(surface.dc());
 
-    int expectedPixels = 0;
-    TestSurface expected(1300, 1100, RGB(0, 0, 0));
-    for (int i = 0; i < field.starCount; ++i) {
-        const int x = static_cast<int>(field.stars[i].x) + 100 - 1;
-        const int y = static_cast<int>(field.stars[i].y) + 50;
-        EXPECT_EQ(surface.pixel(x, y), RGB(255, 255, 255)) << i;
-        if (expected.pixel(x, y) != RGB(255, 255, 255)) {
-            SetPixel(expected.dc(), x, y, RGB(255, 255, 255));
-            expectedPixels += 1;
+        int expectedPixels = 0;
+        TestSurface expected(1300, 1100, c.ground);
+        for (int i = 0; i < field.starCount; ++i) {
+            const int x = static_cast<int>(field.stars[i].x) + 100 - 1;
+            const int y = static_cast<int>(field.stars[i].y) + 50;
+            EXPECT_EQ(surface.pixel(x, y), c.star) << i;
+            if (expected.pixel(x, y) != c.star) {
+                SetPixel(expected.dc(), x, y, c.star);
+                expectedPixels += 1;
+            }
         }
+        EXPECT_EQ(surface.count(c.star), expectedPixels);
     }
-    EXPECT_EQ(surface.count(RGB(255, 255, 255)), expectedPixels);
 }
 
 } // namespace

@@ -1,0 +1,98 @@
+// What the variant's look changes that the shared tests' tables do not show: the picture on
+// the white frame (grey outlines, black stars, a grey player ring, dark blue enemies, a white
+// panel, the arrow pointer with its corner at the mouse) and enemies that die without bursts
+// while each grey bolt leaves its own.
+#include "combat_fixture.h"
+#include "world_fixture.h"
+
+#include "bolt.h"
+#include "burst.h"
+#include "sprite.h"
+#include "test_pointer_ids.h"
+#include "variant_look.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF white = RGB(255, 255, 255);
+constexpr COLORREF grey = RGB(100, 100, 100);
+
+// A client of 1400 x 1060: the arena at (150, 30), the view 1300 wide, the panel at 1300.
+constexpr int arenaX = 150;
+constexpr int arenaY = 30;
+
+// The pixels of one colour in a rectangle of the surface.
+int countIn(const TestSurface& surface, int x0, int y0, int w, int h, COLORREF colour) {
+    int found = 0;
+    for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+            found += surface.pixel(x, y) == colour ? 1 : 0;
+        }
+    }
+    return found;
+}
+
+TEST(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame) {
+    BuiltGame built(1400, 1060, DefWindowProcA, variantLook);
+    TestSurface surface(1400, 1060);
+    // The variant's own arrow in place of the tests' cross-hair.
+    Sprite* arrow = new Sprite;
+    ASSERT_TRUE(
+        arrow->load(built.window.handle(), IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, 32, 32, true));
+    built.world().spriteList.clear();
+    built.world().spriteList.add(arrow);
+    built.world().solidList.add(new Enemy(&built.world(), 300, 700, 0.0f, 0.0f));
+    built.world().mouse = Vec2(700, 900);
+    built.game.renderFrame(surface.dc(), 1);
+    // Every draw gave back the pen and brush it replaced.
+    EXPECT_EQ(GetCurrentObject(surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
+    EXPECT_EQ(GetCurrentObject(surface.dc(), OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
+
+    // The arena's outline 3 pixels wide on its four edges, and the view's on its left and top.
+    EXPECT_EQ(countIn(surface, arenaX - 2, 100, 5, 800, grey), 3 * 800);
+    EXPECT_EQ(countIn(surface, arenaX + 998, 100, 5, 800, grey), 3 * 800);
+    EXPECT_EQ(countIn(surface, 300, arenaY - 2, 700, 5, grey), 3 * 700);
+    EXPECT_EQ(countIn(surface, 300, arenaY + 998, 700, 5, grey), 3 * 700);
+    EXPECT_EQ(countIn(surface, 0, 100, 5, 800, grey) + countIn(surface, 300, 0, 700, 5, grey),
+              2 * 800 + 2 * 700);
+    // Nothing is filled: left of the arena the view is white, inside it white with black stars.
+    EXPECT_EQ(countIn(surface, 20, 200, 100, 600, white), 100 * 600);
+    const int stars = countIn(surface, 200, 100, 900, 300, RGB(0, 0, 0));
+    EXPECT_GT(stars, 50);
+    EXPECT_EQ(countIn(surface, 200, 100, 900, 300, white) + stars, 900 * 300);
+
+    // The player's grey rim around a white disc, the enemy's dark blue decagon (its first corner
+    // 20 right of its centre), the panel's black frame around white with the green bar.
+    EXPECT_EQ(surface.pixel(arenaX + 510, arenaY + 500), grey);
+    EXPECT_EQ(surface.pixel(arenaX + 495, arenaY + 500), white);
+    EXPECT_EQ(surface.pixel(arenaX + 320, arenaY + 700), RGB(0, 0, 100));
+    EXPECT_EQ(surface.pixel(1300, 500), RGB(0, 0, 0));
+    EXPECT_EQ(surface.pixel(1390, 600), white);
+    EXPECT_EQ(surface.pixel(1330, 250), RGB(0, 255, 0));
+    // The arrow's corner is at the mouse, its red edges run right and down from it.
+    EXPECT_EQ(surface.pixel(703, 900), RGB(255, 0, 0));
+    EXPECT_EQ(surface.pixel(700, 903), RGB(255, 0, 0));
+    releaseDrawingObjects(surface.dc());
+}
+
+TEST(VariantEnemy, FiveBoltHitsRemoveItWithoutABurstWhileEachBoltLeavesTen) {
+    CombatWorld scene(Vec2(0, 0), variantLook);
+    Enemy* enemy = scene.addEnemy(600, 500);
+    for (int shot = 1; shot <= 5; ++shot) {
+        Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, greyBoltLook));
+        for (int step = 0; step < 4; ++step) {
+            bolt->update();
+        }
+        EXPECT_EQ(enemy->life, 5 - shot);
+        // The bolt, then its burst only.
+        ASSERT_EQ(scene.objects(), 2) << "shot " << shot;
+        EXPECT_EQ(static_cast<Burst*>(scene.object(1))->sparks.count(), 10);
+        scene.world.objectList.clear();
+    }
+    scene.runTicks(1);
+    EXPECT_EQ(scene.world.solidList.count(), 0);
+    EXPECT_EQ(scene.objects(), 0);
+}
+
+} // namespace
