@@ -1,8 +1,8 @@
-// The shooter's benchmark scenarios as scripts, apart from their timing: a ScriptedGame is the
-// game built on a surface as the program builds it, and a ShooterScript brings it to its first
-// frame and then, frame by frame, plays the scripted input and draws one tick. The benchmark
-// times the frames (runShooterScenarios); anything else that wants the same frames can run the
-// scripts itself.
+// The shooter's scenarios as scripts, apart from their timing: a ScriptedGame is the game built
+// on a surface as the program builds it, and a ShooterScript brings it to its first frame and
+// then, frame by frame, plays the scripted input and draws one tick. The benchmark times the
+// frames of its scripts (runShooterScenarios); the recorder writes out those of the gallery's
+// loop.
 #pragma once
 
 #include "frame_bench.h"
