@@ -201,7 +201,9 @@ void Engine::waitForFrame() {
     }
 }
 
-HDC Engine::backSurface() const { return front == dcA ? dcB : dcA; }
+HDC Engine::backSurface() const {
+    return front == dcA ? dcB : dcA;
+}
 
 void Engine::onPaint() {
     if (painting) {
@@ -256,7 +258,9 @@ void Engine::resizeSurfaces(int width, int height) {
 }
 
 void Engine::onSize(WPARAM type, LPARAM size) {
-    if (engineStyle == EngineStyle::Demo) {
+    // While the window is minimised its client area is empty: the scenes bound their objects
+    // by clientRect, so it keeps the size the window is restored to.
+    if (engineStyle == EngineStyle::Demo && type != SIZE_MINIMIZED) {
         refreshRects();
     }
     active = false;
@@ -292,11 +296,19 @@ void Engine::pause() {
     waitForFrame();
 }
 
-void Engine::resume() { active = true; }
+void Engine::resume() {
+    active = true;
+}
 
-void Engine::requestRedraw() { InvalidateRect(window, nullptr, FALSE); }
+void Engine::requestRedraw() {
+    InvalidateRect(window, nullptr, FALSE);
+}
 
 void Engine::lockScene() {
+    lockDepth += 1;
+    if (lockDepth > 1) {
+        return; // already held by an outer caller: no frame runs, none can start
+    }
     busyA = true;
     busyB = true;
     waitForFrame();
@@ -306,6 +318,12 @@ void Engine::lockScene() {
 }
 
 void Engine::unlockScene() {
+    if (lockDepth > 0) {
+        lockDepth -= 1;
+    }
+    if (lockDepth > 0) {
+        return; // an outer caller still holds the scene
+    }
     busyA = false;
     busyB = false;
 }

@@ -20,8 +20,9 @@ class Engine;
 
 // Parameter block of a render thread; reused for every frame since at most one is in flight.
 struct FrameJob {
-    std::atomic<bool>* busyFlag = nullptr; // the surface's busy flag, cleared when the frame is done
-    HDC target = nullptr;                  // the surface the frame draws into
+    std::atomic<bool>* busyFlag =
+        nullptr;          // the surface's busy flag, cleared when the frame is done
+    HDC target = nullptr; // the surface the frame draws into
     Engine* engine = nullptr;
 };
 
@@ -60,7 +61,9 @@ public:
     void pause();
     void resume();
     void requestRedraw();
-    // After lockScene returns no frame runs, and none starts until unlockScene.
+    // After lockScene returns no frame runs, and none starts until unlockScene. The lock nests:
+    // a handler that runs under the window procedure's lock may lock again (the shooter's
+    // restart does), and only the outermost unlockScene frees the surfaces.
     void lockScene();
     void unlockScene();
     // One timer tick: counts it and starts a frame when a surface is free.
@@ -121,6 +124,8 @@ private:
     std::atomic<bool> busyB{false};
     // Window thread only: onPaint or a surface re-creation is running.
     bool painting = false;
+    // Window thread only: how many lockScene calls are not yet matched by unlockScene.
+    int lockDepth = 0;
     // The surface onPaint is copying; the tick never claims it meanwhile.
     HDC copySource = nullptr;
     char statusText[200] = {};

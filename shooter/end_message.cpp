@@ -1,6 +1,7 @@
 // The win and lose texts.
 #include "end_message.h"
 
+#include "frame_text.h"
 #include "vec2.h"
 
 const char winText[] = "вы выйграли, нажмите F2, чтобы начать заново! =)";
@@ -8,17 +9,6 @@ const char loseText[] = "вы проеграли, нажмите F2, чтобы 
 
 namespace {
 const Vec2 textPlace(100, 100);
-
-// Writes the text in the surface's own font and colours on an opaque strip of its background
-// colour. The heads-up display leaves the surface's background mode transparent, and the
-// surface's black letters straight on the black arena could not be read.
-void drawEndText(HDC dc, const char* text) {
-    const int previousMode = SetBkMode(dc, OPAQUE);
-    textPlace.drawText(dc, text);
-    if (previousMode != 0) {
-        SetBkMode(dc, previousMode);
-    }
-}
 } // namespace
 
 WinMessage::WinMessage() {
@@ -26,7 +16,7 @@ WinMessage::WinMessage() {
 }
 
 void WinMessage::draw(HDC dc) {
-    drawEndText(dc, winText);
+    writeOnStrip(dc, textPlace, winText);
 }
 
 LoseMessage::LoseMessage() {
@@ -34,5 +24,5 @@ LoseMessage::LoseMessage() {
 }
 
 void LoseMessage::draw(HDC dc) {
-    drawEndText(dc, loseText);
+    writeOnStrip(dc, textPlace, loseText);
 }

@@ -1,6 +1,7 @@
 // ShooterGame: scene build, frame driver, restart, input handlers and keyboard commands.
 #include "shooter_game.h"
 
+#include "frame_text.h"
 #include "help_text.h"
 #include "resource_ids.h"
 #include "sprite.h"
@@ -100,7 +101,7 @@ void ShooterGame::togglePause() {
     pause();
     // The last finished frame stays on screen, with the word over it, until the next frame.
     if (HDC shown = front.load()) {
-        TextOutA(shown, 200, 200, "pause", 5);
+        writeOnStrip(shown, Vec2(200, 200), "pause");
     }
     requestRedraw();
 }

@@ -9,6 +9,7 @@
 #include "demo_scene.h"
 #include "gdi_objects.h"
 #include "rope_chase_scene.h"
+#include "trail_ball.h"
 
 #include <string>
 #include <vector>
@@ -188,6 +189,60 @@ TEST(DemoKeys, EscapeAsksTheWindowToClose) {
     EXPECT_EQ(1, closeRequests);
 }
 
+// What a message box opened on this thread showed; the box is answered with OK at once.
+struct SeenBox {
+    HWND owner = nullptr;
+    std::string caption;
+    std::vector<std::string> texts; // of its visible static texts
+    std::vector<int> buttons;       // the ids of its visible buttons
+};
+SeenBox seenBox;
+
+BOOL CALLBACK recordControl(HWND control, LPARAM) {
+    char kind[16] = {};
+    char text[64] = {};
+    GetClassNameA(control, kind, sizeof kind);
+    GetWindowTextA(control, text, sizeof text);
+    // The box itself is not shown yet when it is activated: read the children's own style.
+    if ((GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) == 0) {
+        return TRUE;
+    }
+    if (lstrcmpiA(kind, "Button") == 0) {
+        seenBox.buttons.push_back(GetDlgCtrlID(control));
+    } else if (lstrcmpiA(kind, "Static") == 0 && text[0] != '\0') {
+        seenBox.texts.push_back(text);
+    }
+    return TRUE;
+}
+
+LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    char kind[16] = {};
+    GetClassNameA(box, kind, sizeof kind);
+    if (code == HCBT_ACTIVATE && lstrcmpA(kind, "#32770") == 0) {
+        char caption[64] = {};
+        GetWindowTextA(box, caption, sizeof caption);
+        seenBox.caption = caption;
+        seenBox.owner = GetWindow(box, GW_OWNER);
+        EnumChildWindows(box, recordControl, 0);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(DemoKeys, F1ShowsTheHelpBox123WithAnOkButton) {
+    TestWindow window(clientWidth, clientHeight);
+    EmptyScene scene;
+    scene.attachWindow(window.handle());
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
+    scene.onKeyDown(VK_F1, 0);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(window.handle(), seenBox.owner);
+    EXPECT_EQ("help", seenBox.caption);
+    EXPECT_EQ(std::vector<std::string>{"123"}, seenBox.texts);
+    EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
+}
+
 TEST(DemoTeardown, ReleasesEveryPenAndBrushOfItsObjects) {
     const int before = gdiCount::live();
     {
@@ -200,4 +255,30 @@ TEST(DemoTeardown, ReleasesEveryPenAndBrushOfItsObjects) {
         EXPECT_GT(gdiCount::live(), before + 200);
     }
     EXPECT_EQ(before, gdiCount::live());
+}
+
+TEST(DemoWindow, MinimisingKeepsTheBallsAndTheBoundsWhereTheyWere) {
+    SceneHarness<BallTossScene> toss;
+    std::vector<Vec2> before;
+    for (int i = 0; i < toss.scene.objectList.count(); ++i) {
+        before.push_back(static_cast<TrailBall*>(toss.scene.objectList.get(i))->position);
+    }
+    const RECT bounds = toss.scene.clientRect;
+
+    // Minimised, the window's client area is empty; activation with the minimised flag still
+    // counts as active, so frames may go on.
+    ShowWindow(toss.window.handle(), SW_MINIMIZE);
+    toss.scene.onSize(SIZE_MINIMIZED, 0);
+    toss.scene.onActivate(MAKEWPARAM(WA_ACTIVE, 1), 0);
+    toss.frame(3);
+    ShowWindow(toss.window.handle(), SW_RESTORE);
+    toss.scene.onSize(SIZE_RESTORED, MAKELPARAM(clientWidth, clientHeight));
+    toss.frame(1);
+
+    EXPECT_TRUE(EqualRect(&bounds, &toss.scene.clientRect));
+    for (int i = 0; i < toss.scene.objectList.count(); ++i) {
+        const Vec2 now = static_cast<TrailBall*>(toss.scene.objectList.get(i))->position;
+        EXPECT_EQ(before[i].x, now.x) << "ball " << i;
+        EXPECT_EQ(before[i].y, now.y) << "ball " << i;
+    }
 }

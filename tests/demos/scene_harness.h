@@ -6,7 +6,7 @@
 #include "test_surface.h"
 #include "test_window.h"
 
-#include "random.h"
+#include "random_draws.h"
 
 #include <vector>
 
@@ -35,17 +35,6 @@ template <class Scene> struct SceneHarness {
 // The lParam of a mouse message at (x, y).
 inline LPARAM at(int x, int y) {
     return MAKELPARAM(x, y);
-}
-
-// The values the generator yields after seedRandom(seed), in order.
-inline std::vector<int> drawsAfterSeed(unsigned int seed, int count) {
-    seedRandom(seed);
-    std::vector<int> values;
-    for (int i = 0; i < count; ++i) {
-        values.push_back(nextRandom());
-    }
-    seedRandom(seed);
-    return values;
 }
 
 // Whether two surfaces of the same size hold the same picture.

@@ -74,3 +74,46 @@ TEST(ProgramShell, NoFrameRunsAfterTheEntryPointEvenWhenTheWindowClosedWhileOpen
     EXPECT_EQ(ticks, closingScene.ticksCounted());
     EXPECT_EQ(frames, closingScene.frames.load());
 }
+
+namespace {
+// What the demonstration shell's window looked like when it was created.
+struct CreatedWindow {
+    char caption[32] = {};
+    char className[32] = {};
+    LONG_PTR style = 0;
+    RECT frame{};
+};
+CreatedWindow created;
+
+LRESULT CALLBACK recordThenClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        GetWindowTextA(window, created.caption, sizeof created.caption);
+        GetClassNameA(window, created.className, sizeof created.className);
+        created.style = GetWindowLongPtrA(window, GWL_STYLE);
+        GetWindowRect(window, &created.frame);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+} // namespace
+
+TEST(ProgramShell, ADemonstrationOpensAnOverlappedGameWindowOf800By600At50And50) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    UnregisterClassA("MyMainWindow", instance); // left by another test of this process
+    EXPECT_EQ(0, runProgram(instance, SW_HIDE, EngineStyle::Demo, recordThenClose));
+    UnregisterClassA("MyMainWindow", instance);
+    EXPECT_STREQ("Game", created.caption);
+    EXPECT_STREQ("MyMainWindow", created.className);
+    EXPECT_EQ(WS_OVERLAPPEDWINDOW, created.style & WS_OVERLAPPEDWINDOW);
+    EXPECT_EQ(0, created.style & WS_POPUP);
+    const RECT expected{50, 50, 850, 650};
+    EXPECT_TRUE(EqualRect(&expected, &created.frame))
+        << created.frame.left << "," << created.frame.top << " " << created.frame.right << ","
+        << created.frame.bottom;
+}

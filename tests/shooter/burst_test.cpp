@@ -16,31 +16,50 @@ Burst* burstOf(CombatWorld& scene, int sparks, BurstPalette palette) {
     return scene.addObject(new Burst(&scene.world, Vec2(300, 400), sparks, palette));
 }
 
+// How each palette makes a spark's colour of its three draws r1, r2, r3.
+struct PaletteMapping {
+    BurstPalette palette;
+    COLORREF (*colour)(int r1, int r2, int r3);
+    int width;
+};
+
+const PaletteMapping paletteMappings[] = {
+    {BurstPalette::Red, [](int r1, int r2, int r3) { return RGB(20 + r3 % 235, r2 % 25, r1 % 25); },
+     5},
+    {BurstPalette::Green,
+     [](int r1, int r2, int r3) { return RGB(r3 % 80, 100 + r1 % 155, r2 % 80); }, 3},
+    {BurstPalette::Blue,
+     [](int r1, int r2, int r3) { return RGB(80 + r3 % 50, 80 + r2 % 50, 150 + r1 % 105); }, 3},
+};
+
 TEST(BurstConstruction, DrawsColourDragAngleAndSpeedForEverySparkInThatOrder) {
-    CombatWorld scene;
-    seedRandom(11);
-    Burst* burst = burstOf(scene, 4, BurstPalette::Green);
-    EXPECT_EQ(drawsSince(11), 24);
+    for (const PaletteMapping& mapping : paletteMappings) {
+        SCOPED_TRACE(static_cast<int>(mapping.palette));
+        CombatWorld scene;
+        seedRandom(11);
+        Burst* burst = burstOf(scene, 4, mapping.palette);
+        EXPECT_EQ(drawsSince(11), 24);
 
-    seedRandom(11);
-    const int r1 = nextRandom();
-    const int r2 = nextRandom();
-    const int r3 = nextRandom();
-    const float drag = static_cast<float>((nextRandom() % 100) * 0.1 + 2.0);
-    const float angle = static_cast<float>((nextRandom() % 70) * 0.1);
-    const float speed = static_cast<float>((nextRandom() % 200) * 0.1);
+        seedRandom(11);
+        const int r1 = nextRandom();
+        const int r2 = nextRandom();
+        const int r3 = nextRandom();
+        const float drag = static_cast<float>((nextRandom() % 100) * 0.1 + 2.0);
+        const float angle = static_cast<float>((nextRandom() % 70) * 0.1);
+        const float speed = static_cast<float>((nextRandom() % 200) * 0.1);
 
-    ASSERT_EQ(burst->sparks.count(), 4);
-    const Spark& first = *burst->sparks.get(0);
-    EXPECT_EQ(first.colour, RGB(r3 % 80, 100 + r1 % 155, r2 % 80));
-    EXPECT_EQ(first.penWidth, 3);
-    EXPECT_EQ(first.drag, drag);
-    EXPECT_NEAR(first.velocity.x, std::cos(angle) * speed, 1e-4);
-    EXPECT_NEAR(first.velocity.y, std::sin(angle) * speed, 1e-4);
-    EXPECT_EQ(first.position.x, 300.0f);
-    EXPECT_EQ(first.position.y, 400.0f);
-    EXPECT_EQ(burst->life, 1);
-    EXPECT_EQ(burst->position.x, 300.0f);
+        ASSERT_EQ(burst->sparks.count(), 4);
+        const Spark& first = *burst->sparks.get(0);
+        EXPECT_EQ(first.colour, mapping.colour(r1, r2, r3));
+        EXPECT_EQ(first.penWidth, mapping.width);
+        EXPECT_EQ(first.drag, drag);
+        EXPECT_NEAR(first.velocity.x, std::cos(angle) * speed, 1e-4);
+        EXPECT_NEAR(first.velocity.y, std::sin(angle) * speed, 1e-4);
+        EXPECT_EQ(first.position.x, 300.0f);
+        EXPECT_EQ(first.position.y, 400.0f);
+        EXPECT_EQ(burst->life, 1);
+        EXPECT_EQ(burst->position.x, 300.0f);
+    }
 }
 
 struct PaletteRange {

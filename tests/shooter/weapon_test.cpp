@@ -6,10 +6,12 @@
 #include "bomb.h"
 #include "flame.h"
 #include "player.h"
+#include "random_draws.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -35,12 +37,7 @@ protected:
 TEST_F(Armed, ScatterFiresFourGreenBoltsWithAFreshJitterEach) {
     player->scatterReady = true;
     player->aim = Vec2(0.0f, 50.0f);
-    seedRandom(31);
-    int draws[4];
-    for (int& draw : draws) {
-        draw = nextRandom();
-    }
-    seedRandom(31);
+    const std::vector<int> draws = drawsAfterSeed(31, 4);
     player->fireScatter();
     EXPECT_EQ(drawsSince(31), 4);
     EXPECT_FALSE(player->scatterReady);
@@ -58,17 +55,20 @@ TEST_F(Armed, ScatterFiresFourGreenBoltsWithAFreshJitterEach) {
     EXPECT_EQ(scene.objects(), 5);
 }
 
-TEST_F(Armed, StreamFiresOneBlueBoltPerCallFromTheTruncatedPosition) {
+TEST_F(Armed, StreamFiresOneBlueBoltPerCallFromTheTruncatedPositionWithAFreshJitter) {
     player->position = Vec2(300.7f, 200.2f);
+    const std::vector<int> draws = drawsAfterSeed(17, 3);
     player->fireStream();
     player->fireStream();
     player->fireStream();
+    EXPECT_EQ(drawsSince(17), 3);
     ASSERT_EQ(scene.objects(), 4);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(penLook(shot(i).headPen).colour, blueHead);
         EXPECT_EQ(shot(i).position.x, 300.0f);
         EXPECT_EQ(shot(i).position.y, 200.0f);
         EXPECT_NEAR(shot(i).velocity.length(), 20.0f, 1e-4);
+        EXPECT_NEAR(shot(i).velocity.angle(), jitterOf(draws[i - 1]), 1e-5);
     }
 }
 
@@ -93,13 +93,16 @@ TEST_F(Armed, WithoutAnAimEveryWeaponFiresTowardPlusX) {
     }
 }
 
-TEST_F(Armed, BombFiresOnceWhileItsFlagIsUp) {
+TEST_F(Armed, BombFiresOnceWhileItsFlagIsUpWithAJitter) {
     player->fireBomb();
     EXPECT_EQ(scene.objects(), 1);
     player->bombReady = true;
+    const std::vector<int> draws = drawsAfterSeed(17, 1);
     player->fireBomb();
     player->fireBomb();
+    EXPECT_EQ(drawsSince(17), 1);
     ASSERT_EQ(scene.objects(), 2);
+    EXPECT_NEAR(shot(1).velocity.angle(), jitterOf(draws[0]), 1e-5);
     EXPECT_FALSE(player->bombReady);
     EXPECT_EQ(shot(1).life, 10);
     EXPECT_EQ(penLook(shot(1).headPen).width, 5);

@@ -1,0 +1,29 @@
+// The programs' Russian texts reach Windows as single-byte Windows-1251 strings.
+#include "end_message.h"
+#include "help_text.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+
+TEST(RussianTexts, AreStoredAsWindows1251Bytes) {
+    // "нажмите ESC": one byte per letter, н is 0xED and е 0xE5 in Windows-1251.
+    const unsigned char helpStart[] = {0xED, 0xE0, 0xE6, 0xEC, 0xE8, 0xF2,
+                                       0xE5, ' ',  'E',  'S',  'C'};
+    EXPECT_EQ(0, std::memcmp(helpStart, helpText, sizeof helpStart));
+    // "вы проеграли"
+    const unsigned char loseStart[] = {0xE2, 0xFB, ' ',  0xEF, 0xF0, 0xEE,
+                                       0xE5, 0xE3, 0xF0, 0xE0, 0xEB, 0xE8};
+    EXPECT_EQ(0, std::memcmp(loseStart, loseText, sizeof loseStart));
+    EXPECT_EQ(49u, std::strlen(loseText));
+}
+
+TEST(RussianTexts, DecodeAsCyrillicUnderTheAnsiCodePage) {
+    ASSERT_EQ(1251u, GetACP()) << "run the tests under the ru_RU.UTF-8 locale";
+    wchar_t wide[64] = {};
+    EXPECT_EQ(49, MultiByteToWideChar(CP_ACP, 0, winText, -1, wide, 64));
+    EXPECT_EQ(0x0432, wide[0]); // в
+    EXPECT_EQ(0x044B, wide[1]); // ы
+}
