@@ -151,6 +151,14 @@ wait_until() {
     done
 }
 
+# status_line_shows FILE [WINDOW]: takes a screenshot; whether the status line, dark text on
+# light, stands at its top-left corner (a window not painted yet is all dark there).
+status_line_shows() {
+    shot "$1" "${2:-root}"
+    [ "$(pixels "$1" count 0 0 200 40 'max(r, g, b) <= 60' count 0 0 200 40 'min(r, g, b) >= 200' |
+        awk '$1 > 20 { n++ } END { print n + 0 }')" = 2 ]
+}
+
 # keep_shot FILE NAME: keeps a PNG copy of the screenshot as NAME.png in SYSTEM_SHOTS, if set.
 keep_shot() {
     [ -n "${SYSTEM_SHOTS:-}" ] && [ -e "$1" ] && convert "$1" "$SYSTEM_SHOTS/$2.png"

@@ -14,18 +14,16 @@ window=$(wait_for_window '^Game$') || fail "no window named Game"
 
 # A few frames after the window shows, the status line stands at the top-left.
 image="$WORK_DIR/window.ppm"
-deadline=$((SECONDS + 15))
-while :; do
-    shot "$image" "$window"
-    [ "$(pixels "$image" count 0 0 200 40 'max(r, g, b) <= 60')" -gt 20 ] && break
-    [ $SECONDS -lt $deadline ] || fail "no status line in the window's top-left corner"
-    sleep 0.3
-done
+wait_until 15 status_line_shows "$image" "$window" || fail "no status line in the window's top-left corner"
 if ! is_shooter "$exe" || [ "$(basename "$exe")" = shooter_variant.exe ]; then
-    # The frame is drawn on white: most of the window is white.
+    # The frame is drawn on white: most of the window is white, once the first frame shows.
     read -r width height < <(identify -format '%w %h' "$image")
-    white=$(pixels "$image" count 0 0 "$width" "$height" 255,255,255)
-    [ "$white" -gt $((width * height / 2)) ] || fail "the frame is not white ($white white pixels)"
+    frame_is_white() {
+        shot "$image" "$window"
+        white=$(pixels "$image" count 0 0 "$width" "$height" 255,255,255)
+        [ "$white" -gt $((width * height / 2)) ]
+    }
+    wait_until 10 frame_is_white || fail "the frame is not white ($white white pixels)"
 fi
 
 close_with "$window" alt+F4

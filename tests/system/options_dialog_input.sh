@@ -47,13 +47,7 @@ check_entry() {
     game)
         [ "$expected" = game ] || fail "$label: opened the game, but should be refused"
         # The game runs: frames arrive and the status line stands at the top-left corner.
-        local image="$WORK_DIR/shot.ppm" deadline=$((SECONDS + 15))
-        while :; do
-            shot "$image"
-            [ "$(pixels "$image" count 0 0 200 40 'max(r, g, b) <= 60')" -gt 20 ] && break
-            [ $SECONDS -lt $deadline ] || fail "$label: the game shows no status line"
-            sleep 0.3
-        done
+        wait_until 15 status_line_shows "$WORK_DIR/shot.ppm" || fail "$label: the game shows no status line"
         program_running || fail "$label: the game ended by itself"
         if [ -n "$size" ]; then
             local geometry actual
