@@ -79,11 +79,7 @@ wait_for_window() {
 focus() { timeout 10 xdotool windowfocus --sync "$1"; }
 
 # press WINDOW KEYS...: focuses the window, then types the keys.
-press() {
-    local window=$1
-    shift
-    timeout 10 xdotool windowfocus --sync "$window" key "$@"
-}
+press() { focus "$1" && xdotool key "${@:2}"; }
 
 # fill_options_dialog WIDTH HEIGHT [click]: fills in the shooter's options dialog as a user
 # would and presses Return. Each field is entered with Tab, which selects its text, or with
@@ -140,7 +136,7 @@ new_frames() {
     done
 }
 
-# wait_until SECONDS COMMAND...: runs the command, which takes a screenshot and checks it, until
+# wait_until SECONDS COMMAND...: runs the command (a check that takes its own screenshot) until
 # it succeeds; fails (returns 1) when the time is up or the program has ended.
 wait_until() {
     local deadline=$((SECONDS + $1))
@@ -154,9 +150,11 @@ wait_until() {
 # status_line_shows FILE [WINDOW]: takes a screenshot; whether the status line, dark text on
 # light, stands at its top-left corner (a window not painted yet is all dark there).
 status_line_shows() {
+    local dark light
     shot "$1" "${2:-root}"
-    [ "$(pixels "$1" count 0 0 200 40 'max(r, g, b) <= 60' count 0 0 200 40 'min(r, g, b) >= 200' |
-        awk '$1 > 20 { n++ } END { print n + 0 }')" = 2 ]
+    read -r dark light < <(pixels "$1" count 0 0 200 40 'max(r, g, b) <= 60' \
+        count 0 0 200 40 'min(r, g, b) >= 200' | paste -sd' ')
+    [ "$dark" -gt 20 ] && [ "$light" -gt 20 ]
 }
 
 # keep_shot FILE NAME: keeps a PNG copy of the screenshot as NAME.png in SYSTEM_SHOTS, if set.
