@@ -15,12 +15,9 @@ set -u
 source "$(dirname "$0")/../system/lib.sh"
 exe=$1
 
-# The client size typed into the dialog, and where the world build puts the arena for it.
-width=1400
 height=1060
-arena_x=$(((width - 1100) / 2)) # 150
-arena_y=$(((height - 1000) / 2)) # 30
-view_width=$((width - 100))
+start_shooter "$exe" 1400 $height click
+game=$GAME arena_x=$ARENA_X arena_y=$ARENA_Y view_width=$PANEL_X # 150, 30, 1300
 # Where the mouse aims: up and to the left of the player at the arena's centre.
 aim_x=$((arena_x + 250))
 aim_y=$((arena_y + 300))
@@ -64,10 +61,6 @@ view_shows() {
     [ "$found" -gt 0 ]
 }
 
-start_program "$exe"
-fill_options_dialog "$width" "$height" click
-dismiss_box help 15 || fail "no help box at start-up"
-game=$(wait_for_window '^Game$' 15) || fail "no game window after the help box"
 xdotool mousemove --window "$game" "$aim_x" "$aim_y"
 
 # Enemies come out at the four corners, one per tick: wait for cyan near each of them.

@@ -15,12 +15,10 @@ set -u
 source "$(dirname "$0")/../system/lib.sh"
 exe=$1
 
-# The client size typed into the dialog, and where the world build puts things for it.
 width=1400
 height=1060
-arena_x=$(((width - 1100) / 2)) # 150
-arena_y=$(((height - 1000) / 2)) # 30
-panel_x=$((width - 100))          # 1300
+start_shooter "$exe" $width $height click
+game=$GAME arena_x=$ARENA_X arena_y=$ARENA_Y panel_x=$PANEL_X # 150, 30, 1300
 
 # measure FILE: what the test asks of a screenshot, in one call of the pixel helper since the
 # game runs on meanwhile:
@@ -66,11 +64,6 @@ measure() {
 # near A B TOLERANCE: whether two numbers differ by at most the tolerance.
 near() { [ "$1" != none ] && [ $(($1 - $2)) -ge -"$3" ] && [ $(($1 - $2)) -le "$3" ]; }
 
-start_program "$exe"
-fill_options_dialog "$width" "$height" click
-# The help box opens before the game window shows.
-dismiss_box help 15 || fail "no help box at start-up"
-game=$(wait_for_window '^Game$' 15) || fail "no game window after the help box"
 # Keep the mouse on the panel, so that the cross-hair stays out of the view.
 xdotool mousemove --window "$game" $((panel_x + 50)) $((height - 40))
 

@@ -10,10 +10,8 @@ set -u
 source "$(dirname "$0")/../system/lib.sh"
 exe=$1
 
-start_program "$exe"
-fill_options_dialog 1400 1060
-dismiss_box help 15 || fail "no help box at start-up"
-window=$(wait_for_window '^Game$') || fail "no window named Game"
+start_shooter "$exe" 1400 1060
+window=$GAME
 
 # Wait for a frame with the pointer: its red edges run right and down from the mouse.
 image="$WORK_DIR/frame.ppm"

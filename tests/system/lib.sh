@@ -108,6 +108,18 @@ enter_field() {
     [ -z "$4" ] || xdotool type --delay 20 -- "$4"
 }
 
+# start_shooter EXE WIDTH HEIGHT [click]: starts a shooter program, gives its options dialog the
+# window size (see fill_options_dialog), answers the help box that opens before the game window
+# and sets GAME to that window. Sets where the world build puts the arena and the panel for the
+# size: ARENA_X, ARENA_Y (the arena's 1000 x 1000 square, centred in the view) and PANEL_X.
+start_shooter() {
+    start_program "$1"
+    fill_options_dialog "$2" "$3" "${4:-tab}"
+    dismiss_box help 15 || fail "no help box at start-up"
+    GAME=$(wait_for_window '^Game$' 15) || fail "no game window after the help box"
+    ARENA_X=$((($2 - 1100) / 2)) ARENA_Y=$((($3 - 1000) / 2)) PANEL_X=$(($2 - 100))
+}
+
 # dismiss_box TITLE [SECONDS]: presses Return on a message box with that title, if one opens.
 dismiss_box() {
     local box
