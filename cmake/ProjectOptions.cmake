@@ -1,5 +1,6 @@
 # Compile options every target of the project shares: warnings, the Windows-1251 execution
-# character set for the Russian texts, and the ANSI Win32 API.
+# character set for the Russian texts, the ANSI Win32 API and reproducible output; and
+# add_program, which adds one of the programs and registers it in the list of programs.
 
 add_library(project_options INTERFACE)
 target_compile_options(project_options INTERFACE
@@ -8,6 +9,13 @@ target_compile_options(project_options INTERFACE
 if(WARNINGS_AS_ERRORS)
     target_compile_options(project_options INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-Werror>)
 endif()
+# Reproducible executables: no build folder in the objects (the source tree's and the build
+# tree's paths become relative) and no link time stamp in the PE header, so two builds of the same
+# sources in different folders are the same bytes.
+target_compile_options(project_options INTERFACE
+    $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                                -ffile-prefix-map=${PROJECT_BINARY_DIR}=build>)
+target_link_options(project_options INTERFACE -Wl,--no-insert-timestamp)
 # Narrow (ANSI) Win32 calls throughout; keep <windows.h> lean and free of min/max macros.
 target_compile_definitions(project_options INTERFACE
     WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -32,13 +40,19 @@ function(mark_resources_depend_on_bitmaps)
     endforeach()
 endfunction()
 
-# add_program(NAME SCENE_LIBRARY SOURCES... RESOURCES...): a GUI executable made of an entry
-# point and resources, linked against the library that holds the program's scene.
+# add_program(NAME LIBRARY SCENE_LIBRARY SOURCES SOURCES...): a GUI executable made of an entry
+# point, resources and a version resource, linked against the library that holds the program's
+# scene. Every program is appended to the global property PROGRAMS, the one list of the programs
+# that the release, the checks, the run script and the system tests take.
 function(add_program name)
     cmake_parse_arguments(ARG "" "LIBRARY" "SOURCES" ${ARGN})
-    add_executable(${name} WIN32 ${ARG_SOURCES})
+    set(PROGRAM_NAME ${name})
+    set(version_resource ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program_version.rc.in ${version_resource} @ONLY)
+    add_executable(${name} WIN32 ${ARG_SOURCES} ${version_resource})
     mark_resources_depend_on_bitmaps(${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARY} project_options)
     # Resource scripts name their bitmaps relative to the program's folder.
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    set_property(GLOBAL APPEND PROPERTY PROGRAMS ${name})
 endfunction()

@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Checks a build's five programs: they exist, are PE files of the expected machine with the
-# GUI subsystem, and import nothing but Windows' own DLLs.
-#   tools/check_executables.sh BIN_DIR pe32|pe32+
+# Checks a build's programs (the list that CMake wrote into BUILD_DIR/build_info.sh): they exist
+# in DIR (default BUILD_DIR/bin), are PE files of the build's machine with the GUI subsystem, and
+# import nothing but Windows' own DLLs.
+#   tools/check_executables.sh BUILD_DIR [DIR]
 set -u
-bin=$1
-format=$2
-case "$format" in
+build=${1:?usage: $0 BUILD_DIR [DIR]}
+bin=${2:-$build/bin}
+source "$build/build_info.sh" || exit 2
+case "$PE_FORMAT" in
     pe32) triplet=i686-w64-mingw32; magic='PE32 executable' ;;
     pe32+) triplet=x86_64-w64-mingw32; magic='PE32+ executable' ;;
-    *) echo "usage: $0 BIN_DIR pe32|pe32+" >&2; exit 2 ;;
 esac
 # DLL names compare without regard to case, as Windows does.
 allowed='^(kernel32|user32|gdi32|winmm|msvcrt|advapi32|api-ms-win-[a-z0-9-]+)\.dll$'
 status=0
-for program in shooter shooter_variant ball_toss ball_repel rope_chase; do
+for program in "${PROGRAMS[@]}"; do
     exe="$bin/$program.exe"
     if [ ! -f "$exe" ]; then
         echo "missing: $exe"; status=1; continue
@@ -29,5 +30,6 @@ for program in shooter shooter_variant ball_toss ball_repel rope_chase; do
         fi
     done < <("$triplet-objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 done
-[ $status -eq 0 ] && echo "checked: five $magic GUI programs importing only Windows' own DLLs ($bin)"
+[ $status -eq 0 ] &&
+    echo "checked: ${#PROGRAMS[@]} $magic GUI programs importing only Windows' own DLLs ($bin)"
 exit $status

@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
-# Checks the release archive: exactly the five programs and the read-me, each program a 32-bit
-# GUI executable that imports nothing but Windows' own DLLs.
-#     tools/check_release.sh build/win32/arena-programs-x86.zip
+# Checks a build's release archive (BUILD_DIR/arena-programs-x86.zip or -x64.zip): exactly the
+# build's programs and README.txt; each program a GUI executable of the build's machine that
+# imports nothing but Windows' own DLLs and whose version resource names the product, the
+# program and the project's version; the read-me names the version and the commit.
+#     tools/check_release.sh BUILD_DIR
 set -euo pipefail
-archive=$1
+build=${1:?usage: $0 BUILD_DIR}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$build/build_info.sh"
+archive="$build/$RELEASE_ARCHIVE"
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$archive" -d "$unpacked"
-expected="README.txt ball_repel.exe ball_toss.exe rope_chase.exe shooter.exe shooter_variant.exe"
-found=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')
+
+expected=$(printf '%s\n' README.txt "${PROGRAMS[@]/%/.exe}" | LC_ALL=C sort | tr '\n' ' ')
+found=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | tr '\n' ' ')
 if [ "$found" != "$expected" ]; then
-    echo "the archive holds: $found; expected: $expected" >&2
+    echo "$archive holds: $found; expected: $expected" >&2
     exit 1
 fi
-"$here/check_executables.sh" "$unpacked" pe32
-echo "checked: $(basename "$archive") holds the five 32-bit programs and README.txt"
+"$here/check_executables.sh" "$build" "$unpacked"
+python3 "$here/version_info.py" --expect-version "$VERSION" --expect-product "$PRODUCT_NAME" \
+    "$unpacked"/*.exe
+
+commit=$(git -C "$here/.." rev-parse --short=12 HEAD 2>/dev/null || echo unknown)
+for line in "Version $VERSION" "commit $commit"; do
+    if ! grep -q "$line" "$unpacked/README.txt"; then
+        echo "$archive: README.txt does not say \"$line\"" >&2
+        exit 1
+    fi
+done
+echo "checked: $RELEASE_ARCHIVE holds the ${#PROGRAMS[@]} programs of version $VERSION and README.txt"

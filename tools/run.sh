@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and starts one of the programs under Wine.
 #     tools/run.sh [PROGRAM] [--screenshot SECONDS FILE.png] [--answer-dialogs] [--play]
-# PROGRAM is shooter (default), shooter_variant, ball_toss, ball_repel or rope_chase.
+# PROGRAM is one of the programs the build makes (build/win64/build_info.sh lists them);
+# shooter by default.
 # Without an X display a virtual one is started. --screenshot saves a PNG of the screen after
 # SECONDS and then closes the program; --answer-dialogs accepts the shooter's options dialog
 # with the screen's size and closes the help box, as a user would, so the game itself shows;
@@ -20,13 +21,19 @@ while [ $# -gt 0 ]; do
         --screenshot) delay=$2; picture=$(realpath -m "$3"); shift 3 ;;
         --answer-dialogs) answer=yes; shift ;;
         --play) play=yes; shift ;;
-        shooter|shooter_variant|ball_toss|ball_repel|rope_chase) program=$1; shift ;;
-        *) echo "unknown argument: $1 (see the comment at the top of $0)" >&2; exit 2 ;;
+        -*) echo "unknown argument: $1 (see the comment at the top of $0)" >&2; exit 2 ;;
+        *) program=$1; shift ;;
     esac
 done
 
 ensure_packages
 ensure_locale
+cmake --preset win64 >/dev/null
+source build/win64/build_info.sh
+if ! printf '%s\n' "${PROGRAMS[@]}" | grep -qxF "$program"; then
+    echo "unknown program: $program (the programs: ${PROGRAMS[*]})" >&2
+    exit 2
+fi
 build_preset win64 >/dev/null
 ensure_display
 trap 'stop_wine; stop_display' EXIT
