@@ -9,16 +9,7 @@
 # failing run can be replayed with the same seed. Run by hand, it starts a virtual display and
 # the 64-bit build's Wine prefix when none is set up (the test suite sets up both).
 set -u
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-ensure_locale
-ensure_display || exit 1
-own_prefix=no
-if [ -z "${WINEPREFIX:-}" ]; then
-    prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
-    own_prefix=yes
-fi
-source "$REPO_ROOT/tests/system/lib.sh"
-trap 'cleanup; [ $own_prefix = yes ] && stop_wine; stop_display' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/system/lib.sh"
 
 exe=${1:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
 duration=${2:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
@@ -30,20 +21,11 @@ echo "soak: $name for $duration s, seed $seed (replay: tools/soak.sh $exe $durat
 keys=(Left Right Up Down Left Right Up Down a s d w q e z x space shift Pause F1 F2 F3)
 boxes='^(help|123|Will Be)$'
 
-# The program's own process: the Wine process that start_program's background shell runs.
-program_alive() {
-    local child
-    child=$(pgrep -P "$PROGRAM_PID" | head -n 1)
-    [ -n "$child" ] && kill -0 "$child" 2>/dev/null
-}
-
 # answer_boxes: presses Return on every open box that F1 or F2 opened; fails on an error box.
 answer_boxes() {
     local box answered=1
-    if xdotool search --onlyvisible --name '^Error$' >/dev/null 2>&1; then
-        fail "$name showed an error message box during the soak"
-    fi
-    for box in $(xdotool search --onlyvisible --name "$boxes" 2>/dev/null); do
+    find_window '^Error$' >/dev/null && fail "$name showed an error message box during the soak"
+    for box in $(xdotool search --all --onlyvisible --pid "$PROGRAM_PID" --name "$boxes" 2>/dev/null); do
         press "$box" Return 2>/dev/null
         answered=0
     done
@@ -71,7 +53,7 @@ picture() {
 
 start_program "$exe"
 if is_shooter "$exe"; then
-    accept_options_dialog 800 600
+    fill_options_dialog 800 600
     dismiss_box help 3 || true
 fi
 window=$(wait_for_window '^Game$') || fail "no window named Game"
@@ -85,7 +67,7 @@ actions=0
 deadline=$((SECONDS + duration))
 while [ $SECONDS -lt $deadline ]; do
     if [ $((actions % 8)) = 0 ]; then
-        program_alive || fail "$name ended during the soak (after $actions actions, seed $seed)"
+        program_running || fail "$name ended during the soak (after $actions actions, seed $seed)"
         answer_boxes
     fi
     x=$((RANDOM % width))
@@ -129,8 +111,8 @@ for key in "${held_keys[@]}"; do xdotool keyup "$key"; done
 for button in "${held_buttons[@]}"; do xdotool mouseup "$button"; done
 sleep 0.3
 answer_boxes
-program_alive || fail "$name ended during the soak (after $actions actions, seed $seed)"
-xdotool search --name '^Game$' >/dev/null || fail "the window Game is gone (seed $seed)"
+program_running || fail "$name ended during the soak (after $actions actions, seed $seed)"
+find_window '^Game$' >/dev/null || fail "the window Game is gone (seed $seed)"
 
 # The window still answers: its picture changes (the frame counter on the status line runs). A
 # PAUSE left on is lifted with another PAUSE.
@@ -145,12 +127,5 @@ for attempt in 1 2 3; do
 done
 [ "$answers" = yes ] || fail "$name no longer changes its picture (seed $seed)"
 
-# A key pressed just after a box has closed can be lost under Wine: press ESC again if need be.
-code=""
-for attempt in 1 2 3; do
-    press "$window" Escape
-    code=$(wait_for_exit 8) && break
-done
-[ -n "$code" ] || fail "$name did not end on ESC (seed $seed)"
-[ "$code" = 0 ] || fail "$name ended with exit code $code (seed $seed)"
+close_with "$window" Escape
 echo "PASS: $name survived $actions random actions in $duration s (seed $seed) and ended with exit code 0"

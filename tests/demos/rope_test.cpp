@@ -8,6 +8,9 @@
 #include "rope.h"
 #include "rope_chase_scene.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 constexpr COLORREF ropeBlue = RGB(0, 55, 155);
 
@@ -17,70 +20,64 @@ void expectAt(float x, float y, const Vec2& point, const char* what) {
 }
 } // namespace
 
-TEST(MoveToward, LeavesAPointWithinAMillionthOfItsTargetWhereItIs) {
-    Vec2 point(10.0f, 20.0f);
-    EXPECT_FALSE(moveToward(point, Vec2(10.0000005f, 19.9999995f), 5.0f));
-    EXPECT_FLOAT_EQ(10.0f, point.x);
-    EXPECT_FLOAT_EQ(20.0f, point.y);
-}
-
-TEST(MoveToward, LandsOnTheTargetWhenItIsWithinOneStep) {
-    Vec2 point(0.0f, 0.0f);
-    EXPECT_TRUE(moveToward(point, Vec2(3.0f, 4.0f), 5.0f));
-    expectAt(3.0f, 4.0f, point, "exactly one step away");
-    EXPECT_TRUE(moveToward(point, Vec2(4.0f, 4.0f), 7.5f));
-    expectAt(4.0f, 4.0f, point, "closer than a step");
-}
-
-TEST(MoveToward, OtherwiseStepsAlongTheDirectionToTheTarget) {
-    Vec2 point(10.0f, 10.0f);
-    EXPECT_TRUE(moveToward(point, Vec2(40.0f, 50.0f), 5.0f));
-    expectAt(13.0f, 14.0f, point, "down and right");
-    Vec2 upward(0.0f, 0.0f);
-    moveToward(upward, Vec2(0.0f, -100.0f), 10.0f);
-    expectAt(0.0f, -10.0f, upward, "straight up");
-}
-
-TEST(Rope, StartsFoldedAtTheOriginAndStaysThereUntilItsAnchorMoves) {
-    Vec2 anchor;
-    Rope rope(&anchor);
-    TestSurface surface(200, 200);
-    rope.step(surface.dc(), 1);
-    for (const Vec2& point : rope.points) {
-        expectAt(0.0f, 0.0f, point, "point");
+TEST(MoveToward, StepsTowardTheTargetLandsOnItWithinAStepAndStaysWithinAMillionth) {
+    struct Case {
+        const char* what;
+        Vec2 start, target;
+        float stepLength;
+        bool moved;
+        Vec2 end;
+    };
+    const Case cases[] = {
+        {"within a millionth", {10, 20}, {10.0000005f, 19.9999995f}, 5, false, {10, 20}},
+        {"exactly one step away", {0, 0}, {3, 4}, 5, true, {3, 4}},
+        {"closer than a step", {3, 4}, {4, 4}, 7.5f, true, {4, 4}},
+        {"down and right", {10, 10}, {40, 50}, 5, true, {13, 14}},
+        {"straight up", {0, 0}, {0, -100}, 10, true, {0, -10}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Vec2 point = c.start;
+        EXPECT_EQ(c.moved, moveToward(point, c.target, c.stepLength));
+        // A point left where it is keeps its exact coordinates.
+        const float tolerance = c.moved ? 1e-3f : 0.0f;
+        EXPECT_NEAR(c.end.x, point.x, tolerance);
+        EXPECT_NEAR(c.end.y, point.y, tolerance);
     }
-    EXPECT_FALSE(rope.isDead());
 }
 
-TEST(Rope, OneTickPullsTheHeadAThirdOfTheWayToItsAnchor) {
-    Vec2 anchor(90.0f, 0.0f);
-    Rope rope(&anchor);
-    TestSurface surface(200, 200);
-    rope.step(surface.dc(), 1);
-    expectAt(30.0f, 0.0f, rope.points[99], "head");
-    expectAt(0.0f, 0.0f, rope.points[98], "the point behind it pulls toward the old head");
-}
-
-TEST(Rope, TwoTicksMakeOneSilentAndOneDrawnPassAtTheSamePull) {
-    Vec2 anchor(90.0f, 0.0f);
-    Rope rope(&anchor);
-    TestSurface surface(200, 200);
-    rope.step(surface.dc(), 2);
-    expectAt(50.0f, 0.0f, rope.points[99], "head: 30, then a third of the remaining 60");
-    expectAt(10.0f, 0.0f, rope.points[98], "a third of the way to the head's 30");
-    expectAt(0.0f, 0.0f, rope.points[97], "third point from the head");
-}
-
-TEST(Rope, FourTicksLetEveryPointJumpOntoItsNeighboursPlace) {
-    Vec2 anchor(100.0f, 50.0f);
-    Rope rope(&anchor);
-    TestSurface surface(200, 200);
-    rope.step(surface.dc(), 4);
-    // Four passes: the anchor travels four links down the rope.
-    for (int i = 96; i < 100; ++i) {
-        expectAt(100.0f, 50.0f, rope.points[static_cast<std::size_t>(i)], "caught up");
+TEST(Rope, EachTickPullsThePointsTowardTheirNeighboursFromTheHead) {
+    // The rope starts folded at the origin. `moved` lists where the points end from the head
+    // back; the points behind them stay at the origin.
+    struct Case {
+        const char* what;
+        Vec2 anchor;
+        int ticks;
+        std::vector<Vec2> moved;
+    };
+    const Case cases[] = {
+        {"an anchor at the origin", {0, 0}, 1, {}},
+        // The point behind the head pulls toward the head's old place.
+        {"one tick: the head a third of the way", {90, 0}, 1, {{30, 0}}},
+        // Head: 30, then a third of the remaining 60; behind it a third of the way to 30.
+        {"two ticks: a silent and a drawn pass, same pull", {90, 0}, 2, {{50, 0}, {10, 0}}},
+        // Four passes: the anchor travels four links down the rope.
+        {"four ticks: four links caught up", {100, 50}, 4, std::vector<Vec2>(4, {100, 50})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Vec2 anchor = c.anchor;
+        Rope rope(&anchor);
+        TestSurface surface(200, 200);
+        rope.step(surface.dc(), c.ticks);
+        for (std::size_t back = 0; back < rope.points.size(); ++back) {
+            const Vec2 expected = back < c.moved.size() ? c.moved[back] : Vec2();
+            const std::string what = std::to_string(back) + " behind the head";
+            expectAt(expected.x, expected.y, rope.points[rope.points.size() - 1 - back],
+                     what.c_str());
+        }
+        EXPECT_FALSE(rope.isDead());
     }
-    expectAt(0.0f, 0.0f, rope.points[95], "not reached yet");
 }
 
 TEST(Rope, IsABlueLineWithAHeadDiscJoinedToItsAnchor) {

@@ -53,25 +53,34 @@ void expectAllFieldsZero(const Sprite& sprite) {
 }
 } // namespace
 
-TEST(SpriteDraw, MaskedDrawKeepsTheBackgroundUnderTheWhiteMask) {
+TEST(SpriteDraw, DrawsTheCellThroughTheMaskOrOpaquely) {
+    // Through the mask the background shows where the mask is white; opaquely the cell's black
+    // pixels are copied too.
+    struct Case {
+        const char* what;
+        int picture, mask;
+        bool masked;
+        int surfaceSize, left, top;
+        pointerShapes::PixelSet lit;
+        COLORREF litColor, unlitColor;
+    };
+    const Case cases[] = {
+        {"masked cross-hair", IDB_POINTER, IDB_POINTER_MASK, true, 48, 5, 9,
+         pointerShapes::crosshair(), yellow, teal},
+        {"unmasked arrow", IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, false, 40, 4, 2,
+         pointerShapes::arrow(), red, black},
+    };
     TestWindow window(100, 100);
-    Sprite sprite;
-    ASSERT_TRUE(sprite.load(window.handle(), IDB_POINTER, IDB_POINTER_MASK, 32, 32, true));
-    TestSurface surface(48, 48, teal);
-    sprite.place(5, 9, 0, 0);
-    sprite.draw(surface.dc());
-    expectCell(surface, 5, 9, 32, pointerShapes::crosshair(), 0, 0, yellow, teal);
-}
-
-TEST(SpriteDraw, UnmaskedDrawCopiesTheCellBlackPixelsIncluded) {
-    TestWindow window(100, 100);
-    Sprite sprite;
-    ASSERT_TRUE(sprite.load(window.handle(), IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, 32, 32, false));
-    EXPECT_EQ(nullptr, sprite.mask);
-    TestSurface surface(40, 40, teal);
-    sprite.place(4, 2, 0, 0);
-    sprite.draw(surface.dc());
-    expectCell(surface, 4, 2, 32, pointerShapes::arrow(), 0, 0, red, black);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Sprite sprite;
+        ASSERT_TRUE(sprite.load(window.handle(), c.picture, c.mask, 32, 32, c.masked));
+        EXPECT_EQ(c.masked, sprite.mask != nullptr);
+        TestSurface surface(c.surfaceSize, c.surfaceSize, teal);
+        sprite.place(c.left, c.top, 0, 0);
+        sprite.draw(surface.dc());
+        expectCell(surface, c.left, c.top, 32, c.lit, 0, 0, c.litColor, c.unlitColor);
+    }
 }
 
 TEST(SpriteDraw, ColumnAndRowSelectTheSourceCell) {
@@ -103,16 +112,18 @@ TEST(SpriteDraw, UnloadedSpriteDrawsNothing) {
 }
 
 TEST(SpriteLoad, MissingPictureOrMaskFailsAndLeavesEveryFieldZero) {
+    // When only the picture loads, it is released again.
+    const int resources[][2] = {{999, IDB_POINTER_MASK}, {IDB_POINTER, 998}};
     TestWindow window(100, 100);
     const int liveBefore = gdiCount::live();
-    Sprite sprite;
-    sprite.place(3, 4, 1, 2);
-    EXPECT_FALSE(sprite.load(window.handle(), 999, IDB_POINTER_MASK, 32, 32, true));
-    expectAllFieldsZero(sprite);
-    // The picture loads, the mask does not: the picture is released again.
-    EXPECT_FALSE(sprite.load(window.handle(), IDB_POINTER, 998, 32, 32, true));
-    expectAllFieldsZero(sprite);
-    EXPECT_EQ(liveBefore, gdiCount::live());
+    for (const auto& ids : resources) {
+        SCOPED_TRACE("picture " + std::to_string(ids[0]) + ", mask " + std::to_string(ids[1]));
+        Sprite sprite;
+        sprite.place(3, 4, 1, 2);
+        EXPECT_FALSE(sprite.load(window.handle(), ids[0], ids[1], 32, 32, true));
+        expectAllFieldsZero(sprite);
+        EXPECT_EQ(liveBefore, gdiCount::live());
+    }
 }
 
 TEST(SpriteLoad, ReleaseZeroesTheFieldsAndTheSpriteCanLoadAgain) {

@@ -9,133 +9,57 @@
 #
 #   shooter_combat_system.sh PATH/TO/shooter.exe
 #
-# Needs DISPLAY (a virtual display of at least 1400 x 1060) and, optionally, WINEPREFIX.
-# SHOOTER_COMBAT_SHOT_DIR, when set, names a folder to keep a screenshot of each weapon's
-# shots in (and of the last screens when the test fails).
+# Needs a display of at least 1400 x 1060. Keeps a screenshot of the enemies and of each
+# weapon's shots in SYSTEM_SHOTS, when set.
 set -u
+source "$(dirname "$0")/../system/lib.sh"
 exe=$1
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-work=$(mktemp -d)
-pid=""
-shots=${SHOOTER_COMBAT_SHOT_DIR:-}
 
-keep() { [ -n "$shots" ] && convert "$1" "$shots/$2.png"; }
-fail() {
-    echo "FAIL: $*" >&2
-    [ -e "$work/shot.ppm" ] && keep "$work/shot.ppm" failure
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    exit 1
-}
-cleanup() {
-    xdotool mouseup 1 2>/dev/null
-    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The client size typed into the dialog, and where the world build puts the arena for it.
-width=1400
 height=1060
-arena_x=$(((width - 1100) / 2)) # 150
-arena_y=$(((height - 1000) / 2)) # 30
-view_width=$((width - 100))
+start_shooter "$exe" 1400 $height click
+game=$GAME arena_x=$ARENA_X arena_y=$ARENA_Y view_width=$PANEL_X # 150, 30, 1300
 # Where the mouse aims: up and to the left of the player at the arena's centre.
 aim_x=$((arena_x + 250))
 aim_y=$((arena_y + 300))
+image="$WORK_DIR/shot.ppm"
 
-# wait_for NAME SECONDS: the id of the program's visible window whose title matches NAME.
-wait_for() {
-    local deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt "$deadline" ]; do
-        id=$(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.2
-    done
-    return 1
-}
-
-# count FILE KIND X Y W H: pixels of a kind of colour inside the box of a binary PPM, leaving
-# out the cross-hair's square around the aim point (it is yellow, like the youngest flames).
-#   cyan     enemies, RGB(100, 255, 255)
-#   green    green bolts' heads and middles, RGB(100, 255, 100) and RGB(100, 200, 100)
-#   blue     blue bolts' heads, RGB(150, 150, 255)
-#   bomb     the bomb's head, middle and tail, RGB(100, 100, 255), (50, 50, 160), (10, 10, 100),
-#            and the heads of the blue bolts of its ring: the bomb itself flies for ten ticks
-#            only, a third of a second, which a screenshot every half second can miss
+# The colours of each kind of thing; no spark of any palette has one of them.
+#   cyan     enemies
+#   green    green bolts' heads and middles
+#   blue     blue bolts' heads
+#   bomb     the bomb's head, middle and tail, and the heads of the blue bolts of its ring: the
+#            bomb itself flies for ten ticks only, a third of a second, which a screenshot every
+#            half second can miss
 #   flame    flame dots, RGB(255, 255 - e, e / 2) for e = 0 .. 149
-# No spark of any palette has one of these colours.
-count() {
-    python3 - "$@" "$aim_x" "$aim_y" <<'PY'
-import sys
-path, kind, *box = sys.argv[1:]
-data = open(path, "rb").read()
-fields, index = [], 0
-while len(fields) < 4:
-    while data[index:index + 1].isspace():
-        index += 1
-    start = index
-    while not data[index:index + 1].isspace():
-        index += 1
-    fields.append(data[start:index])
-width, height = int(fields[1]), int(fields[2])
-pixels = data[index + 1:]
-x0, y0, w, h, aim_x, aim_y = map(int, box)
-colours = {
-    "cyan": [(100, 255, 255)],
-    "green": [(100, 255, 100), (100, 200, 100)],
-    "blue": [(150, 150, 255)],
-    "bomb": [(100, 100, 255), (50, 50, 160), (10, 10, 100), (150, 150, 255)],
-    "flame": [(255, 255 - e, e // 2) for e in range(150)],
-}[kind]
-found = 0
-for colour in colours:
-    needle = bytes(colour)
-    at = pixels.find(needle)
-    while at >= 0:
-        if at % 3 == 0:
-            x, y = (at // 3) % width, (at // 3) // width
-            on_cursor = abs(x - aim_x) <= 17 and abs(y - aim_y) <= 17
-            if x0 <= x < x0 + w and y0 <= y < y0 + h and not on_cursor:
-                found += 1
-        at = pixels.find(needle, at + 1)
-print(found)
-PY
+declare -A colours=(
+    [cyan]=100,255,255
+    [green]='(r, g, b) in ((100, 255, 100), (100, 200, 100))'
+    [blue]=150,150,255
+    [bomb]='(r, g, b) in ((100, 100, 255), (50, 50, 160), (10, 10, 100), (150, 150, 255))'
+    [flame]='r == 255 and g > 105 and b == (255 - g) // 2'
+)
+
+# corner_shows X Y SIZE: takes a screenshot; whether an enemy shows in the square at (X, Y).
+corner_shows() {
+    shot "$image" "$game"
+    [ "$(pixels "$image" count "$1" "$2" "$3" "$3" "${colours[cyan]}")" -gt 0 ]
 }
 
-grab() { import -window "$game" -depth 8 "$work/shot.ppm"; }
-
-# poll KIND SECONDS X Y W H: waits for a frame with pixels of that kind in the box.
-poll() {
-    local kind=$1 deadline=$((SECONDS + $2)) found
-    shift 2
-    while :; do
-        grab
-        found=$(count "$work/shot.ppm" "$kind" "$@")
-        [ "$found" -gt 0 ] && { echo "$found"; return 0; }
-        kill -0 "$pid" 2>/dev/null || return 1
-        [ $SECONDS -lt "$deadline" ] || { echo 0; return 1; }
-        sleep 0.1
-    done
+# in_view KIND: pixels of that kind in the last screenshot's view, less those in the
+# cross-hair's square around the aim point (it is yellow, like the youngest flames).
+in_view() {
+    local all cursor
+    { read -r all; read -r cursor; } < <(pixels "$image" count 0 0 "$view_width" "$height" \
+        "${colours[$1]}" count $((aim_x - 17)) $((aim_y - 17)) 35 35 "${colours[$1]}")
+    echo $((all - cursor))
 }
 
-"$root/tools/wine-exec.sh" "$exe" &
-pid=$!
-
-# The options dialog: click into each field, select its text and type, as a user would.
-dialog=$(wait_for '^Option Window$' 30) || fail "no options dialog"
-xdotool windowfocus --sync "$dialog"
-# The height field is the upper one, the width field the lower, both right of their labels.
-xdotool mousemove --window "$dialog" 140 43 click 1 sleep 0.2 key End shift+Home
-xdotool type --delay 30 "$height"
-xdotool mousemove --window "$dialog" 140 68 click 1 sleep 0.2 key End shift+Home
-xdotool type --delay 30 "$width"
-xdotool key Return
-
-help=$(wait_for '^help$' 15) || fail "no help box at start-up"
-xdotool windowfocus --sync "$help" key Return
-game=$(wait_for '^Game$' 15) || fail "no game window after the help box"
+# view_shows KIND: takes a screenshot; whether pixels of that kind show in the view. Sets found.
+view_shows() {
+    shot "$image" "$game"
+    found=$(in_view "$1")
+    [ "$found" -gt 0 ]
+}
 
 xdotool mousemove --window "$game" "$aim_x" "$aim_y"
 
@@ -145,39 +69,38 @@ for corner in "0 0" "0 1" "1 1" "1 0"; do
     read -r cx cy <<<"$corner"
     x=$((arena_x + cx * (1000 - corner_box)))
     y=$((arena_y + cy * (1000 - corner_box)))
-    poll cyan 20 "$x" "$y" "$corner_box" "$corner_box" >/dev/null ||
-        fail "no enemy near the corner at ($x, $y)"
+    wait_until 20 corner_shows "$x" "$y" "$corner_box" || fail "no enemy near the corner at ($x, $y)"
 done
-keep "$work/shot.ppm" enemies
+keep_shot "$image" enemies
 echo "enemies appeared at all four corners"
 
 # restart: F2 and OK on "Will Be": a fresh player with weapon 0 and no enemy near it.
 restart() {
-    xdotool windowfocus --sync "$game" key F2
-    local box
-    box=$(wait_for '^Will Be$' 10) || fail "no Will Be box after F2"
-    xdotool windowfocus --sync "$box" key Return
-    sleep 0.3
-    xdotool windowfocus --sync "$game"
+    press "$game" F2
+    dismiss_box 'Will Be' || fail "no Will Be box after F2"
+    focus "$game"
     xdotool mousemove --window "$game" "$aim_x" "$aim_y"
 }
 
-# try WEAPON KIND NAME: selects the weapon with right-button presses, holds the left button
-# and waits for that weapon's colours in the view.
-try() {
-    local weapon=$1 kind=$2 name=$3 press found
-    restart
-    for ((press = 0; press < weapon; press++)); do
-        # A press shorter than a tick would be missed by the player, as by a real game.
+# select_weapon N: N right-button presses. A press shorter than a tick would be missed by the
+# player, as by a real game.
+select_weapon() {
+    local press
+    for ((press = 0; press < $1; press++)); do
         xdotool mousedown 3 sleep 0.12 mouseup 3 sleep 0.05
     done
+}
+
+# try WEAPON KIND NAME: selects the weapon in a fresh game, holds the left button and waits for
+# that weapon's colours in the view.
+try() {
+    local weapon=$1 kind=$2 name=$3
+    restart
+    select_weapon "$weapon"
     xdotool mousedown 1
-    found=$(poll "$kind" 8 0 0 "$view_width" "$height") || {
-        xdotool mouseup 1
-        fail "weapon $weapon ($name): no $kind pixels while the button was held"
-    }
+    wait_until 8 view_shows "$kind" || fail "weapon $weapon ($name): no $kind pixels while the button was held"
     xdotool mouseup 1
-    keep "$work/shot.ppm" "weapon$weapon"
+    keep_shot "$image" "weapon$weapon"
     echo "weapon $weapon ($name): $found $kind pixels"
 }
 
@@ -190,25 +113,11 @@ try 4 green volley
 # The scatter must not show blue, nor the stream green: the weapons really changed. Check it on
 # the stream, whose shots come every tick.
 restart
-xdotool mousedown 3 sleep 0.12 mouseup 3 sleep 0.05 mousedown 1
-poll blue 5 0 0 "$view_width" "$height" >/dev/null || fail "no stream after one press"
+select_weapon 1
+xdotool mousedown 1
+wait_until 5 view_shows blue || fail "no stream after one press"
 xdotool mouseup 1
-[ "$(count "$work/shot.ppm" green 0 0 "$view_width" "$height")" = 0 ] ||
-    fail "green bolts after switching to the stream"
+[ "$(in_view green)" = 0 ] || fail "green bolts after switching to the stream"
 
-# ESC, again if the window is still there after a while: a key pressed while Wine hands the
-# focus back to the window can be lost.
-for attempt in 1 2 3; do
-    timeout 10 xdotool windowfocus --sync "$game" key Escape 2>/dev/null
-    deadline=$((SECONDS + 10))
-    while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
-        sleep 0.2
-    done
-    kill -0 "$pid" 2>/dev/null || break
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after ESC"
-wait "$pid"
-code=$?
-pid=""
-[ "$code" = 0 ] || fail "exit code $code after ESC"
+close_with "$game" Escape
 echo "PASS: shooter combat: enemies, five weapons, restart and ESC"

@@ -1,187 +1,119 @@
 #!/usr/bin/env bash
 # Behaviour of the three demonstration programs under Wine, driven like a user with xdotool:
-# each program's objects show in its window, a click sets off a firework burst where the
+# each program's objects show in its window, a ball_toss ball dragged with the left button
+# follows the pointer and flies on when let go, a click sets off a firework burst where the
 # program has them, F1 opens the help box and ESC ends the program with exit code 0.
 # Usage: demos_behaviour.sh BALL_TOSS.exe BALL_REPEL.exe ROPE_CHASE.exe
 set -u
-
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/../../tools/common.sh"
-wine_exec="$REPO_ROOT/tools/wine-exec.sh"
-
+source "$(dirname "$0")/lib.sh"
 if [ $# -ne 3 ]; then
     echo "usage: $0 BALL_TOSS.exe BALL_REPEL.exe ROPE_CHASE.exe" >&2
     exit 2
 fi
-ball_toss=$1
-ball_repel=$2
-rope_chase=$3
 
-# The build's own prefix, next to its bin folder.
-export WINEPREFIX="${WINEPREFIX:-$(cd "$(dirname "$ball_toss")/.." && pwd)/wineprefix}"
-export WINEDEBUG=-all
-ensure_locale
-ensure_display || exit 1
-# No window manager: without Managed=N every hide or destroy of a window costs Wine 2 s.
-"$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-
-work=$(mktemp -d)
-program_pid=""
-failures=0
-
-cleanup() {
-    # Only the program this script started, if it is still running.
-    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-    stop_display
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-# Prints the visible window of the started program whose title matches $1. Other programs may
-# share the display, so a window counts only if it belongs to the started process (Wine's
-# process, or a child of the shell that started it).
-find_program_window() {
-    local title=$1 deadline=$((SECONDS + 20)) window owner parent
-    while [ $SECONDS -lt $deadline ]; do
-        for window in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
-            owner=$(xdotool getwindowpid "$window" 2>/dev/null) || continue
-            parent=$(ps -o ppid= -p "$owner" 2>/dev/null | tr -d ' ')
-            if [ "$owner" = "$program_pid" ] || [ "$parent" = "$program_pid" ]; then
-                echo "$window"
-                return 0
-            fi
-        done
-        sleep 0.2
-    done
-    return 1
-}
-
-# Screenshot of the window's client area below the status line and the overlay, so that only
-# the scene's objects and the pointer are in it. Wine draws the frame inside the X window.
-shoot_scene() {
-    local window=$1 out=$2 X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    import -window root "$work/root.png"
-    convert "$work/root.png" -crop "$((WIDTH - 8))x$((HEIGHT - 23 - 50 - 4))+$((X + 4))+$((Y + 23 + 50))" \
-        +repage "$out"
-}
-
-# Number of pixels of a screenshot for which the awk condition on r, g, b holds.
-count_pixels() {
-    local image=$1 condition=$2
-    convert "$image" -format %c histogram:info:- |
-        sed -E 's/^ *([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/' |
-        awk "{ r = \$2; g = \$3; b = \$4; if ($condition) n += \$1 } END { print n + 0 }"
-}
-
+# The windows are 800 x 600 with Wine's frame inside: the client area begins at (4, 23) of the
+# screenshots, and the scene's objects show below the status line and the overlay.
+scene=(4 73 792 523)
+image="$WORK_DIR/scene.ppm"
 # Spark colours: no blue, red and green unequal (no grey), not the pointer's pure red.
-spark_condition='b == 0 && r != g && !(r == 255 && g == 0)'
+spark='b == 0 and r != g and not (r == 255 and g == 0)'
 
-start_program() {
-    local exe=$1
-    "$wine_exec" "$exe" &
-    program_pid=$!
-    window=$(find_program_window '^Game$') || {
-        fail "$(basename "$exe"): no window \"Game\""
-        kill "$program_pid" 2>/dev/null
-        wait "$program_pid" 2>/dev/null
-        program_pid=""
-        return 1
-    }
+# scene_has MORE_THAN COLOUR: takes a screenshot; whether more pixels than that of the colour
+# show in the scene. Sets found.
+scene_has() {
+    shot "$image" "$window"
+    found=$(pixels "$image" count "${scene[@]}" "$2")
+    [ "$found" -gt "$1" ]
+}
+
+start_demo() {
+    start_program "$1"
+    window=$(wait_for_window '^Game$') || fail "$(basename "$1"): no window \"Game\""
     # Enter the window, then move a little so that the program sees the mouse move.
     xdotool mousemove --window "$window" 400 300
-    sleep 0.2
+    new_frames "$window" "$image"
     xdotool mousemove --window "$window" 420 320
-    sleep 0.5
 }
 
-check_help_box() {
-    local name=$1 box
-    xdotool windowfocus --sync "$window" key F1
-    if box=$(find_program_window '^help$'); then
-        xdotool windowfocus --sync "$box" key Return
-        sleep 0.3
-    else
-        fail "$name: F1 shows no help box"
-    fi
+help_and_escape() {
+    press "$window" F1
+    dismiss_box help || fail "$1: F1 shows no help box"
+    close_with "$window" Escape
 }
 
-close_with_escape() {
-    local name=$1 status
-    xdotool windowfocus --sync "$window" key Escape
-    local deadline=$((SECONDS + 15))
-    while kill -0 "$program_pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
-        sleep 0.1
+# ball_toss: five balls drawn as grey trails ending in a dark disc, RGB(15, 15, 15).
+disc=15,15,15
+start_demo "$1"
+wait_until 10 scene_has 2000 "$disc" || fail "ball_toss: the balls' dark discs are missing ($found pixels)"
+
+# A ball dragged with the left button follows the pointer, drawn one mouse movement ahead of
+# it; let go, it flies on with the last movement. The balls start at 100..399 of the client
+# area, so their discs end at 423 across and 442 down: right of and below that the window is
+# empty. Grab the highest ball: its centre lies 20 pixels below its top row, a few pixels
+# right of that row's first pixel.
+read -r x y < <(pixels "$image" find "${scene[@]}" "$disc")
+mouse_x=$((x + 4)) mouse_y=$((y + 20))
+xdotool mousemove --window "$window" $mouse_x $mouse_y mousedown 1
+new_frames "$window" "$image" 2
+# disc_near X Y: pixels of the dark disc in the 13 x 13 box centred on (X, Y).
+disc_near() { pixels "$image" count $(($1 - 6)) $(($2 - 6)) 13 13 "$disc"; }
+# drag_to X Y: eight steps, a frame after each, so that each is one movement of the mouse.
+drag_to() {
+    local from_x=$mouse_x from_y=$mouse_y step last_x last_y
+    for step in 1 2 3 4 5 6 7 8; do
+        last_x=$mouse_x last_y=$mouse_y
+        mouse_x=$((from_x + ($1 - from_x) * step / 8)) mouse_y=$((from_y + ($2 - from_y) * step / 8))
+        xdotool mousemove --window "$window" $mouse_x $mouse_y
+        new_frames "$window" "$image"
     done
-    if kill -0 "$program_pid" 2>/dev/null; then
-        fail "$name: still running after ESC"
-        kill "$program_pid" 2>/dev/null
-        wait "$program_pid" 2>/dev/null
-    else
-        wait "$program_pid"
-        status=$?
-        [ "$status" -eq 0 ] || fail "$name: exit code $status after ESC"
-    fi
-    program_pid=""
+    new_frames "$window" "$image"
+    ahead_x=$((2 * mouse_x - last_x)) ahead_y=$((2 * mouse_y - last_y))
+    found=$(disc_near $ahead_x $ahead_y)
+    [ "$found" -gt 120 ] || fail "ball_toss: no dragged ball at ($ahead_x, $ahead_y) ($found pixels)"
 }
+drag_to 250 480
+first_x=$ahead_x first_y=$ahead_y
+drag_to 400 520
+found=$(disc_near $first_x $first_y)
+[ "$found" -lt 20 ] || fail "ball_toss: the dragged ball stayed at ($first_x, $first_y)"
+# Throw it to the right with a last movement of 6 pixels: it flies on for about 6 x 30 pixels,
+# slowing down, while the pointer stays where the button was let go.
+xdotool mousemove --window "$window" 406 520 mouseup 1
+thrown() {
+    shot "$image" "$window"
+    read -r x0 y0 x1 y1 < <(pixels "$image" bbox 440 450 360 150 "$disc")
+    [ "$x0" != none ] && [ $((x1 - x0)) -ge 38 ] && [ $(((x0 + x1) / 2)) -ge 506 ]
+}
+wait_until 5 thrown || fail "ball_toss: the thrown ball did not fly on to the right (${x0:-none} ${x1:-})"
+[ $(((y0 + y1) / 2 - 520)) -ge -4 ] && [ $(((y0 + y1) / 2 - 520)) -le 4 ] ||
+    fail "ball_toss: the ball thrown to the right went from y = 520 to $(((y0 + y1) / 2))"
+echo "ball_toss: a ball dragged by ($first_x, $first_y) to (400, 520), let go at 406, flew on to x = $(((x0 + x1) / 2))"
 
-# ball_toss: five balls drawn as grey trails ending in a dark disc; a right-click bursts.
-if start_program "$ball_toss"; then
-    shoot_scene "$window" "$work/toss.png"
-    dark=$(count_pixels "$work/toss.png" 'r == 15 && g == 15 && b == 15')
-    [ "$dark" -gt 2000 ] || fail "ball_toss: the balls' dark discs are missing ($dark pixels)"
-    before=$(count_pixels "$work/toss.png" "$spark_condition")
-    xdotool mousemove --window "$window" 600 400 click 3
-    sleep 0.3
-    shoot_scene "$window" "$work/toss_burst.png"
-    after=$(count_pixels "$work/toss_burst.png" "$spark_condition")
-    [ "$after" -gt $((before + 100)) ] ||
-        fail "ball_toss: a right-click makes no burst ($before -> $after spark pixels)"
-    check_help_box ball_toss
-    close_with_escape ball_toss
-fi
+# A right-click bursts.
+scene_has -1 "$spark"
+before=$found
+xdotool mousemove --window "$window" 600 400 click 3
+wait_until 5 scene_has $((before + 100)) "$spark" ||
+    fail "ball_toss: a right-click makes no burst ($before -> $found spark pixels)"
+help_and_escape ball_toss
 
 # ball_repel: 24 white balls with black outlines; clicks add nothing.
-if start_program "$ball_repel"; then
-    shoot_scene "$window" "$work/repel.png"
-    outline=$(count_pixels "$work/repel.png" 'r == 0 && g == 0 && b == 0')
-    [ "$outline" -gt 300 ] || fail "ball_repel: the balls' outlines are missing ($outline pixels)"
-    xdotool mousemove --window "$window" 600 400 click 1 click 3
-    sleep 0.3
-    shoot_scene "$window" "$work/repel_click.png"
-    sparks=$(count_pixels "$work/repel_click.png" "$spark_condition")
-    [ "$sparks" -lt 20 ] || fail "ball_repel: clicks made coloured pixels ($sparks)"
-    check_help_box ball_repel
-    close_with_escape ball_repel
-fi
+start_demo "$2"
+wait_until 10 scene_has 300 0,0,0 || fail "ball_repel: the balls' outlines are missing ($found pixels)"
+xdotool mousemove --window "$window" 600 400 click 1 click 3
+new_frames "$window" "$image" 3
+scene_has 19 "$spark" && fail "ball_repel: clicks made coloured pixels ($found)"
+help_and_escape ball_repel
 
 # rope_chase: two blue ropes after the mouse has moved; a left-click bursts.
-if start_program "$rope_chase"; then
-    shoot_scene "$window" "$work/ropes.png"
-    blue=$(count_pixels "$work/ropes.png" 'r == 0 && g == 55 && b == 155')
-    [ "$blue" -gt 300 ] || fail "rope_chase: the blue ropes are missing ($blue pixels)"
-    before=$(count_pixels "$work/ropes.png" "$spark_condition")
-    xdotool mousemove --window "$window" 500 350
-    sleep 0.1
-    xdotool click 1
-    sleep 0.3
-    shoot_scene "$window" "$work/ropes_burst.png"
-    after=$(count_pixels "$work/ropes_burst.png" "$spark_condition")
-    [ "$after" -gt $((before + 100)) ] ||
-        fail "rope_chase: a left-click makes no burst ($before -> $after spark pixels)"
-    check_help_box rope_chase
-    close_with_escape rope_chase
-fi
-
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "demonstration programs behave as expected"
+start_demo "$3"
+wait_until 10 scene_has 300 0,55,155 || fail "rope_chase: the blue ropes are missing ($found pixels)"
+scene_has -1 "$spark"
+before=$found
+xdotool mousemove --window "$window" 500 350
+new_frames "$window" "$image"
+xdotool click 1
+wait_until 5 scene_has $((before + 100)) "$spark" ||
+    fail "rope_chase: a left-click makes no burst ($before -> $found spark pixels)"
+help_and_escape rope_chase
+echo "PASS: demonstration programs: their objects, a dragged and thrown ball, bursts, help, ESC"

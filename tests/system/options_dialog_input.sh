@@ -13,43 +13,15 @@ set -u
 source "$(dirname "$0")/lib.sh"
 exe=$1
 
-# fill_options_dialog HEIGHT WIDTH: for each field, "keep" leaves its text alone; anything
-# else replaces it (an empty string leaves the field empty).
-fill_options_dialog() {
-    local height=$1 width=$2 dialog
-    dialog=$(wait_for_window '^Option Window$') || fail "no options dialog"
-    # OK has the focus; Tab, Tab reaches the height field, Tab again the width field. Tabbing
-    # into a field selects its text, so Delete empties it.
-    press "$dialog" Tab Tab
-    if [ "$height" != keep ]; then
-        xdotool key Delete
-        [ -n "$height" ] && xdotool type --delay 20 -- "$height"
-    fi
-    press "$dialog" Tab
-    if [ "$width" != keep ]; then
-        xdotool key Delete
-        [ -n "$width" ] && xdotool type --delay 20 -- "$width"
-    fi
-    press "$dialog" Return
-}
-
 # outcome: waits for what the accepted dialog leads to and prints "game WINDOW" or "refused",
 # answering the help box that the game may show first.
 outcome() {
     local deadline=$((SECONDS + 30)) id
     while [ $SECONDS -lt $deadline ]; do
-        if id=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n 1) && [ -n "$id" ]; then
-            echo "refused $id"
-            return 0
-        fi
-        if id=$(xdotool search --onlyvisible --name '^help$' 2>/dev/null | head -n 1) && [ -n "$id" ]; then
-            press "$id" Return
-        fi
-        if id=$(xdotool search --onlyvisible --name '^Game$' 2>/dev/null | head -n 1) && [ -n "$id" ]; then
-            echo "game $id"
-            return 0
-        fi
-        [ -s "$PROGRAM_STATUS_FILE" ] && { echo "ended"; return 0; }
+        id=$(find_window '^Error$') && { echo "refused $id"; return 0; }
+        id=$(find_window '^help$') && press "$id" Return
+        id=$(find_window '^Game$') && { echo "game $id"; return 0; }
+        program_running || { echo "ended"; return 0; }
         sleep 0.2
     done
     echo "nothing"
@@ -58,13 +30,13 @@ outcome() {
 # check_entry FIELD TEXT EXPECTED [SIZE]: FIELD is width or height, EXPECTED is game or
 # refused; SIZE is the game window's expected size in that dimension, or "beyond" the screen.
 check_entry() {
-    local field=$1 text=$2 expected=$3 size=${4:-} result window code
+    local field=$1 text=$2 expected=$3 size=${4:-} result window
     local label="$field \"$text\""
     start_program "$exe"
     if [ "$field" = width ]; then
-        fill_options_dialog keep "$text"
-    else
         fill_options_dialog "$text" keep
+    else
+        fill_options_dialog keep "$text"
     fi
     read -r result window < <(outcome)
     case "$result" in
@@ -75,14 +47,8 @@ check_entry() {
     game)
         [ "$expected" = game ] || fail "$label: opened the game, but should be refused"
         # The game runs: frames arrive and the status line stands at the top-left corner.
-        local image="$WORK_DIR/shot.png" deadline=$((SECONDS + 15))
-        while :; do
-            shot "$image"
-            [ "$(pixels "$image" count 0 0 200 40 0 0 0 60)" -gt 20 ] && break
-            [ $SECONDS -lt $deadline ] || fail "$label: the game shows no status line"
-            sleep 0.3
-        done
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$label: the game ended by itself"
+        wait_until 15 status_line_shows "$WORK_DIR/shot.ppm" || fail "$label: the game shows no status line"
+        program_running || fail "$label: the game ended by itself"
         if [ -n "$size" ]; then
             local geometry actual
             geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
@@ -98,8 +64,8 @@ check_entry() {
     ended) fail "$label: the program ended without a window or a message" ;;
     *) fail "$label: neither the game nor the message appeared" ;;
     esac
-    code=$(wait_for_exit 20) || fail "$label: the program did not end"
-    [ "$code" = 0 ] || fail "$label: exit code $code"
+    wait_for_exit 20 || fail "$label: the program did not end"
+    [ "$EXIT_CODE" = 0 ] || fail "$label: exit code $EXIT_CODE"
     echo "ok: $label -> $result${size:+ ($field $size)}, exit code 0"
 }
 
