@@ -193,26 +193,15 @@ TEST(DemoKeys, EscapeAsksTheWindowToClose) {
 struct SeenBox {
     HWND owner = nullptr;
     std::string caption;
-    std::vector<std::string> texts; // of its visible static texts
-    std::vector<int> buttons;       // the ids of its visible buttons
+    std::string text;
+    std::vector<int> buttons; // the ids of its buttons, of those a box can have, that it shows
 };
 SeenBox seenBox;
 
-BOOL CALLBACK recordControl(HWND control, LPARAM) {
-    char kind[16] = {};
+std::string windowText(HWND window) {
     char text[64] = {};
-    GetClassNameA(control, kind, sizeof kind);
-    GetWindowTextA(control, text, sizeof text);
-    // The box itself is not shown yet when it is activated: read the children's own style.
-    if ((GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) == 0) {
-        return TRUE;
-    }
-    if (lstrcmpiA(kind, "Button") == 0) {
-        seenBox.buttons.push_back(GetDlgCtrlID(control));
-    } else if (lstrcmpiA(kind, "Static") == 0 && text[0] != '\0') {
-        seenBox.texts.push_back(text);
-    }
-    return TRUE;
+    GetWindowTextA(window, text, sizeof text);
+    return text;
 }
 
 LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
@@ -220,11 +209,15 @@ LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
     char kind[16] = {};
     GetClassNameA(box, kind, sizeof kind);
     if (code == HCBT_ACTIVATE && lstrcmpA(kind, "#32770") == 0) {
-        char caption[64] = {};
-        GetWindowTextA(box, caption, sizeof caption);
-        seenBox.caption = caption;
-        seenBox.owner = GetWindow(box, GW_OWNER);
-        EnumChildWindows(box, recordControl, 0);
+        seenBox = {
+            GetWindow(box, GW_OWNER), windowText(box), windowText(GetDlgItem(box, 0xFFFF)), {}};
+        // The box is not shown yet when it is activated: read its buttons' own style.
+        for (int id = IDOK; id <= IDNO; ++id) {
+            const HWND button = GetDlgItem(box, id);
+            if (button != nullptr && (GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE) != 0) {
+                seenBox.buttons.push_back(id);
+            }
+        }
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -239,7 +232,7 @@ TEST(DemoKeys, F1ShowsTheHelpBox123WithAnOkButton) {
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(window.handle(), seenBox.owner);
     EXPECT_EQ("help", seenBox.caption);
-    EXPECT_EQ(std::vector<std::string>{"123"}, seenBox.texts);
+    EXPECT_EQ("123", seenBox.text);
     EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
 }
 
