@@ -13,13 +13,6 @@ namespace {
 std::int32_t low32(std::uint64_t value) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value & 0xFFFFFFFFu));
 }
-
-void restoreDefaultObjects(HDC dc) {
-    // Scene objects leave their pens and brushes selected; putting the stock ones back after
-    // every frame lets them delete those objects later (a selected object cannot be deleted).
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-}
 } // namespace
 
 Engine::Engine(EngineStyle style) : engineStyle(style) {}
@@ -175,7 +168,8 @@ void Engine::drawFrame(const FrameJob& job) {
     const std::int32_t elapsed = static_cast<std::int32_t>(
         static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(lastFrameTick));
     renderFrame(job.target, elapsed);
-    restoreDefaultObjects(job.target);
+    // Whatever a scene left selected can then be deleted when its object dies.
+    selectStockPenAndBrush(job.target);
     // Batched GDI calls of a thread that ends can be dropped: finish them before publishing.
     GdiFlush();
     lastFrameTick = now;

@@ -20,9 +20,10 @@ class Engine;
 
 // Parameter block of a render thread; reused for every frame since at most one is in flight.
 struct FrameJob {
-    std::atomic<bool>* busyFlag =
-        nullptr;          // the surface's busy flag, cleared when the frame is done
-    HDC target = nullptr; // the surface the frame draws into
+    // The surface's busy flag, cleared when the frame is done.
+    std::atomic<bool>* busyFlag = nullptr;
+    // The surface the frame draws into.
+    HDC target = nullptr;
     Engine* engine = nullptr;
 };
 

@@ -34,9 +34,15 @@ void destroy(HGDIOBJ object) {
 } // namespace
 
 namespace gdiCount {
-int live() { return liveObjects.load(); }
-int peak() { return peakObjects.load(); }
-void resetPeak() { peakObjects.store(liveObjects.load()); }
+int live() {
+    return liveObjects.load();
+}
+int peak() {
+    return peakObjects.load();
+}
+void resetPeak() {
+    peakObjects.store(liveObjects.load());
+}
 
 HDC createCompatibleDC(HDC reference) {
     const HDC dc = CreateCompatibleDC(reference);
@@ -56,17 +62,32 @@ HBITMAP loadBitmap(HINSTANCE instance, LPCSTR name) {
     return bitmap;
 }
 
-BOOL deleteDC(HDC dc) { return deleted(DeleteDC(dc)); }
+BOOL deleteDC(HDC dc) {
+    return deleted(DeleteDC(dc));
+}
 
-BOOL deleteBitmap(HBITMAP bitmap) { return deleted(DeleteObject(bitmap)); }
+BOOL deleteBitmap(HBITMAP bitmap) {
+    return deleted(DeleteObject(bitmap));
+}
 } // namespace gdiCount
 
 Pen::Pen(int style, int width, COLORREF color) : handle(CreatePen(style, width, color)) {
     created(handle);
 }
 
-Pen::~Pen() { destroy(handle); }
+Pen::~Pen() {
+    destroy(handle);
+}
 
-SolidBrush::SolidBrush(COLORREF color) : handle(CreateSolidBrush(color)) { created(handle); }
+SolidBrush::SolidBrush(COLORREF color) : handle(CreateSolidBrush(color)) {
+    created(handle);
+}
 
-SolidBrush::~SolidBrush() { destroy(handle); }
+SolidBrush::~SolidBrush() {
+    destroy(handle);
+}
+
+void selectStockPenAndBrush(HDC dc) {
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+}

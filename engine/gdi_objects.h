@@ -45,3 +45,28 @@ public:
 private:
     HBRUSH handle;
 };
+
+// Selects a pen or brush into a DC for one scope and puts the one it replaced back, so that no
+// drawing leaves its own object selected (a selected pen or brush cannot be deleted). Objects of
+// the same kind selected into the DC during the scope are replaced by the remembered one as well.
+// A null object selects nothing and puts nothing back.
+class ScopedSelection {
+public:
+    ScopedSelection(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelection() {
+        if (previous_ != nullptr) {
+            SelectObject(dc_, previous_);
+        }
+    }
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Selects the stock black pen and white brush, which a surface holds when it is new: after a
+// frame, so that whatever the scene selected can be deleted.
+void selectStockPenAndBrush(HDC dc);

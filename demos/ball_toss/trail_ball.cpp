@@ -1,6 +1,8 @@
 // Movement, grabbing, clamping and trail drawing of a ball_toss ball.
 #include "trail_ball.h"
 
+#include "gdi_objects.h"
+
 #include <cstddef>
 #include <utility>
 

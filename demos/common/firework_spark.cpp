@@ -1,7 +1,7 @@
 // Flight and drawing of one firework spark.
 #include "firework_spark.h"
 
-#include "scene_object.h"
+#include "gdi_objects.h"
 
 FireworkSpark::FireworkSpark(int startLife, int x, int y, float speed, float angle,
                              const Vec2* startAcceleration, COLORREF color, int penWidth)

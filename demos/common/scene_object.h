@@ -21,22 +21,3 @@ public:
 
 // Start point of a ball: two draws of the generator, y first, each 100 + r mod 300.
 Vec2 randomStartPoint();
-
-// Selects a pen or brush into a DC for one scope and puts the previous one back, so that no
-// object of a scene stays selected after the drawing that needed it (a selected pen or brush
-// cannot be deleted).
-class ScopedSelection {
-public:
-    ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~ScopedSelection() {
-        if (previous_ != nullptr) {
-            SelectObject(dc_, previous_);
-        }
-    }
-    ScopedSelection(const ScopedSelection&) = delete;
-    ScopedSelection& operator=(const ScopedSelection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};

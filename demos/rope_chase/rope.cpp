@@ -1,6 +1,8 @@
 // Chasing and drawing of a rope.
 #include "rope.h"
 
+#include "gdi_objects.h"
+
 #include <cmath>
 #include <cstddef>
 

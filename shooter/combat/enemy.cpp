@@ -55,7 +55,7 @@ void Enemy::update() {
 
 void Enemy::draw(HDC dc) {
     screenOutline.position = outline.position + world->arena()->origin;
-    const HGDIOBJ previous = SelectObject(dc, static_cast<HPEN>(pen));
+    const ScopedSelection penChoice(dc, pen);
     const int sx = toPixel(screenOutline.position.x);
     const int sy = toPixel(screenOutline.position.y);
     const PtrList<Vec2>& corners = screenOutline.vertices;
@@ -68,7 +68,6 @@ void Enemy::draw(HDC dc) {
         }
     }
     (screenOutline.centre + screenOutline.position).drawCross(dc, crossHalfSize);
-    SelectObject(dc, previous);
 }
 
 void Enemy::hit() {

@@ -74,7 +74,6 @@ void Flame::split() {
 
 void Flame::draw(HDC dc) {
     screenPosition = position + world->arena()->origin;
-    const HGDIOBJ previous = SelectObject(dc, static_cast<HPEN>(pen));
+    const ScopedSelection penChoice(dc, pen);
     screenPosition.drawDot(dc);
-    SelectObject(dc, previous);
 }

@@ -28,7 +28,6 @@ void Spark::advance() {
 void Spark::draw(HDC dc) {
     screenPosition = position + arena->origin;
     const Pen pen(PS_SOLID, penWidth, colour);
-    const HGDIOBJ previous = SelectObject(dc, static_cast<HPEN>(pen));
+    const ScopedSelection penChoice(dc, pen);
     screenPosition.drawLine(dc, screenPosition + velocity);
-    SelectObject(dc, previous);
 }

@@ -51,11 +51,10 @@ void TrailShot::draw(HDC dc) {
     for (int i = 0; i < 3; ++i) {
         trailScreen[i] = trail[i] + origin;
     }
-    const HGDIOBJ previous = SelectObject(dc, static_cast<HPEN>(headPen));
+    const ScopedSelection penChoice(dc, headPen);
     screenPosition.drawLine(dc, trailScreen[0]);
-    SelectObject(dc, static_cast<HPEN>(middlePen));
+    SelectObject(dc, middlePen);
     trailScreen[0].drawLine(dc, trailScreen[1]);
-    SelectObject(dc, static_cast<HPEN>(tailPen));
+    SelectObject(dc, tailPen);
     trailScreen[1].drawLine(dc, trailScreen[2]);
-    SelectObject(dc, previous);
 }

@@ -20,28 +20,24 @@ Backdrop::Backdrop(World* owner)
 Backdrop::~Backdrop() = default;
 
 void Backdrop::draw(HDC dc) {
-    const HGDIOBJ previousPen = GetCurrentObject(dc, OBJ_PEN);
-    const HGDIOBJ previousBrush = GetCurrentObject(dc, OBJ_BRUSH);
     if (world->look.ground == Ground::Dark) {
         drawFilled(dc);
     } else {
         drawOutlines(dc);
     }
-    SelectObject(dc, previousBrush);
-    SelectObject(dc, previousPen);
 }
 
 void Backdrop::drawFilled(HDC dc) const {
-    SelectObject(dc, static_cast<HPEN>(*viewPen));
-    SelectObject(dc, static_cast<HBRUSH>(*viewBrush));
+    const ScopedSelection penChoice(dc, *viewPen);
+    const ScopedSelection brushChoice(dc, *viewBrush);
     world->view()->draw(dc);
-    SelectObject(dc, static_cast<HPEN>(edgePen));
-    SelectObject(dc, static_cast<HBRUSH>(*arenaBrush));
+    SelectObject(dc, edgePen);
+    SelectObject(dc, *arenaBrush);
     world->arena()->draw(dc);
 }
 
 void Backdrop::drawOutlines(HDC dc) const {
-    SelectObject(dc, static_cast<HPEN>(edgePen));
+    const ScopedSelection penChoice(dc, edgePen);
     drawOutline(dc, *world->arena());
     drawOutline(dc, *world->view());
     drawOutline(dc, *world->panel());

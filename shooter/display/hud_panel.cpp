@@ -12,19 +12,15 @@ HudPanel::HudPanel(const ShooterLook& look) {
 }
 
 void HudPanel::draw(HDC dc, const Area& region, int barX, int barY, int health) const {
-    const HGDIOBJ previousPen = SelectObject(dc, static_cast<HPEN>(framePen));
-    const HGDIOBJ previousBrush = GetCurrentObject(dc, OBJ_BRUSH);
-    if (panelBrush) {
-        SelectObject(dc, static_cast<HBRUSH>(*panelBrush));
-    } else {
+    const ScopedSelection penChoice(dc, framePen);
+    const ScopedSelection brushChoice(dc, panelBrush ? static_cast<HBRUSH>(*panelBrush) : nullptr);
+    if (!panelBrush) {
         drawOutline(dc, region);
     }
     region.draw(dc);
     const int split = barY + pixelsPerHealth * health;
-    SelectObject(dc, static_cast<HBRUSH>(healthBrush));
+    const ScopedSelection barChoice(dc, healthBrush);
     Rectangle(dc, barX, barY, barX + barWidth, split);
-    SelectObject(dc, static_cast<HBRUSH>(lossBrush));
+    SelectObject(dc, lossBrush);
     Rectangle(dc, barX, split, barX + barWidth, barY + barHeight);
-    SelectObject(dc, previousBrush);
-    SelectObject(dc, previousPen);
 }

@@ -10,17 +10,12 @@ PlayerFigure::PlayerFigure(const ShooterLook& look)
 }
 
 void PlayerFigure::draw(HDC dc, const Vec2& centre, const Vec2& aim, int radius) const {
-    const HGDIOBJ previousPen = SelectObject(dc, static_cast<HPEN>(rimPen));
-    const HGDIOBJ previousBrush = GetCurrentObject(dc, OBJ_BRUSH);
-    if (bodyBrush) {
-        SelectObject(dc, static_cast<HBRUSH>(*bodyBrush));
-    }
+    const ScopedSelection penChoice(dc, rimPen);
+    const ScopedSelection brushChoice(dc, bodyBrush ? static_cast<HBRUSH>(*bodyBrush) : nullptr);
     centre.drawEllipse(dc, radius, radius);
-    SelectObject(dc, static_cast<HPEN>(sightPen));
+    SelectObject(dc, sightPen);
     const Vec2 sight = centre + aim;
     sight.drawEllipse(dc, radius / 2, radius / 2);
     sight.drawCross(dc, radius);
     centre.drawLine(dc, centre + aim / 3.0f);
-    SelectObject(dc, previousBrush);
-    SelectObject(dc, previousPen);
 }

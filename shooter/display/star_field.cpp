@@ -19,11 +19,10 @@ StarField::StarField(World* owner) : world(owner), starPen(PS_SOLID, 1, owner->l
 StarField::~StarField() = default;
 
 void StarField::draw(HDC dc) {
-    const HGDIOBJ previous = SelectObject(dc, static_cast<HPEN>(starPen));
+    const ScopedSelection penChoice(dc, starPen);
     const Vec2 origin = world->arena()->origin;
     for (int i = 0; i < starCount; ++i) {
         // A one-pixel line from (x - 1, y) to (x, y) sets the pixel (x - 1, y).
         (stars[i] + origin).drawDot(dc);
     }
-    SelectObject(dc, previous);
 }

@@ -6,6 +6,7 @@
 #include "area.h"
 #include "enemy.h"
 #include "entity.h"
+#include "gdi_objects.h"
 #include "random.h"
 #include "solid.h"
 #include "test_surface.h"
@@ -38,12 +39,7 @@ public:
     void runTicks(int ticks) {
         surface.fill(RGB(255, 255, 255));
         world.runFrame(surface.dc(), ticks);
-        selectStockObjects();
-    }
-    // Lets the objects' own pens go: nothing may be deleted while selected.
-    void selectStockObjects() {
-        SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
-        SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));
+        selectStockPenAndBrush(surface.dc());
     }
     Entity* object(int index) const { return world.objectList.get(index); }
     int objects() const { return world.objectList.count(); }

@@ -31,8 +31,7 @@ TEST_P(HeldWeapon, KeepsTheLivePensFarBelowTheProcessLimit) {
         world.algorithmList.add(new WorldBuilder(&world));
         auto frame = [&world, &surface] {
             world.runFrame(surface.dc(), 1);
-            SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
-            SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));
+            selectStockPenAndBrush(surface.dc());
         };
         for (int tick = 0; tick < 50; ++tick) {
             frame();

@@ -22,7 +22,7 @@ protected:
     void drawHud() {
         surface.fill(RGB(255, 255, 255));
         built.world().lastList.get(0)->draw(surface.dc());
-        releaseDrawingObjects(surface.dc());
+        selectStockPenAndBrush(surface.dc());
     }
     void removePlayer() {
         built.player().kill();
@@ -35,7 +35,7 @@ protected:
         TestSurface expected(surface.width(), surface.height());
         const Hud& hud = *static_cast<const Hud*>(built.world().lastList.get(0));
         hud.panel.draw(expected.dc(), *built.world().panel(), 1010, 100, health);
-        releaseDrawingObjects(expected.dc());
+        selectStockPenAndBrush(expected.dc());
         SetBkMode(expected.dc(), TRANSPARENT);
         TextOutA(expected.dc(), x, y, text, static_cast<int>(std::strlen(text)));
         SIZE box{};
@@ -132,7 +132,7 @@ TEST_F(HudTest, FollowsThePanelOfASmallerWindow) {
     world.algorithmList.add(new WorldBuilder(&world));
     surface.fill(RGB(255, 255, 255));
     world.lastList.get(0)->draw(surface.dc());
-    releaseDrawingObjects(surface.dc());
+    selectStockPenAndBrush(surface.dc());
     EXPECT_EQ(surface.pixel(700, 300), black);
     EXPECT_EQ(surface.pixel(750, 400), grey);
     EXPECT_EQ(surface.pixel(730, 150), green);

@@ -245,7 +245,7 @@ TEST_F(PlayerTest, DrawsTheFigureAimedAtTheMouse) {
     built.world().mouse = Vec2(400, 100); // straight right of the centre on screen (200, 100)
     TestSurface surface(400, 200);
     player().draw(surface.dc());
-    releaseDrawingObjects(surface.dc());
+    selectStockPenAndBrush(surface.dc());
 
     EXPECT_EQ(player().screenPosition.x, 200.0f);
     EXPECT_EQ(player().screenPosition.y, 100.0f);
@@ -277,7 +277,7 @@ TEST_F(PlayerTest, AimsRightWhenTheMouseIsOnTheCentre) {
     built.world().mouse = Vec2(500, 500);
     TestSurface surface(16, 16);
     player().draw(surface.dc());
-    releaseDrawingObjects(surface.dc());
+    selectStockPenAndBrush(surface.dc());
     EXPECT_EQ(player().aim.x, 50.0f);
     EXPECT_EQ(player().aim.y, 0.0f);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "area.h"
+#include "gdi_objects.h"
 #include "player.h"
 #include "random.h"
 #include "shooter_game.h"
@@ -40,12 +41,6 @@ inline const char* programOf(const ShooterLook* look) {
     return look == &variantLook ? "shooter_variant" : "shooter";
 }
 
-// Selects the stock pen and brush so that the objects' own can be deleted.
-inline void releaseDrawingObjects(HDC dc) {
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-}
-
 // A ShooterGame as WM_CREATE leaves it, minus the timer: surfaces, cross-hair, built world.
 class BuiltGame {
 public:
@@ -66,7 +61,7 @@ public:
     void runFrame(TestSurface& surface, int ticks) {
         surface.fill(RGB(255, 255, 255));
         game.renderFrame(surface.dc(), ticks);
-        releaseDrawingObjects(surface.dc());
+        selectStockPenAndBrush(surface.dc());
     }
     void runTicks(int ticks) {
         TestSurface scratch(game.clientRect.right, game.clientRect.bottom);

@@ -235,7 +235,7 @@ TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
     {
         Backdrop backdrop(&regions.world);
         backdrop.draw(surface.dc());
-        releaseDrawingObjects(surface.dc());
+        selectStockPenAndBrush(surface.dc());
     }
     const COLORREF dark = RGB(20, 20, 20);
     const COLORREF white = RGB(255, 255, 255);
@@ -284,7 +284,7 @@ TEST(StarField, DrawsEachStarAsOnePixelLeftOfItsPointInTheLooksColour) {
         StarField field(&regions.world);
         TestSurface surface(1300, 1100, c.ground);
         field.draw(surface.dc());
-        releaseDrawingObjects(surface.dc());
+        selectStockPenAndBrush(surface.dc());
 
         int expectedPixels = 0;
         TestSurface expected(1300, 1100, c.ground);

@@ -1,6 +1,8 @@
 // The scenario driver's frame surface and the engine's per-frame work around a scene.
 #include "bench_surface.h"
 
+#include "gdi_objects.h"
+
 namespace {
 LRESULT CALLBACK quietWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
@@ -56,6 +58,5 @@ void drawFrame(const BenchSurface& surface, const FrameDrawer& draw, int frameIn
     if (draw) {
         draw(surface.dc(), frameIndex);
     }
-    SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
-    SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));
+    selectStockPenAndBrush(surface.dc());
 }
