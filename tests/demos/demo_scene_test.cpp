@@ -47,18 +47,6 @@ private:
 
 constexpr COLORREF pointerRed = RGB(255, 0, 0);
 
-int darkPixelsIn(const TestSurface& surface, int left, int top, int right, int bottom) {
-    int found = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            if (surface.pixel(x, y) == RGB(0, 0, 0)) {
-                ++found;
-            }
-        }
-    }
-    return found;
-}
-
 // Counts the WM_CLOSE messages the ESC test's window receives (and does not close).
 int closeRequests = 0;
 LRESULT CALLBACK countingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -137,8 +125,8 @@ TEST(DemoFrame, WritesTheObjectCountBelowTheStatusLine) {
 
     EXPECT_STREQ("num of object : 0 ", harness.scene.overlayText());
     // The text sits from row 20 on; rows 0..19 belong to the status line the window paints.
-    EXPECT_GT(darkPixelsIn(harness.surface, 0, 20, 200, 40), 20);
-    EXPECT_EQ(0, darkPixelsIn(harness.surface, 32, 0, clientWidth, 20));
+    EXPECT_GT(harness.surface.count(RGB(0, 0, 0), 0, 20, 200, 20), 20);
+    EXPECT_EQ(0, harness.surface.count(RGB(0, 0, 0), 32, 0, clientWidth - 32, 20));
 }
 
 TEST(DemoFrame, AnObjectThatCouldNotBeAllocatedLeavesTheListUnchanged) {

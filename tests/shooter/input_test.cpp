@@ -141,36 +141,22 @@ TEST_F(InputTest, F2AnnouncesAndRestartsTheGame) {
     EXPECT_NE(nextFrame(built.game), shown);
 }
 
-// The numbers of white and of black pixels in the box where the word "pause" is written.
-struct PauseBox {
-    int white = 0;
-    int black = 0;
-};
-
-PauseBox pauseBox(HDC dc) {
-    GdiFlush();
-    PauseBox box;
-    for (int y = 200; y < 216; ++y) {
-        for (int x = 200; x < 240; ++x) {
-            const COLORREF pixel = GetPixel(dc, x, y);
-            box.white += pixel == RGB(255, 255, 255) ? 1 : 0;
-            box.black += pixel == RGB(0, 0, 0) ? 1 : 0;
-        }
-    }
-    return box;
+// The pixels of a colour in the box where the word "pause" is written.
+int inPauseBox(HDC dc, COLORREF colour) {
+    return countPixels(dc, colour, 200, 200, 40, 16);
 }
 
 TEST_F(InputTest, PauseFreezesWithALegibleWordAndAPressMoreResumes) {
     // The box lies in the black arena: only a star or two can be white there.
     HDC shown = nextFrame(built.game);
-    ASSERT_LT(pauseBox(shown).white, 5);
+    ASSERT_LT(inPauseBox(shown, RGB(255, 255, 255)), 5);
 
     press(VK_PAUSE);
     EXPECT_FALSE(built.game.active);
     EXPECT_EQ(built.game.front.load(), shown);
-    const PauseBox paused = pauseBox(shown);
-    EXPECT_GT(paused.white, 200) << "the letters need a light ground on the black arena";
-    EXPECT_GT(paused.black, 20) << "the letters themselves";
+    EXPECT_GT(inPauseBox(shown, RGB(255, 255, 255)), 200)
+        << "the letters need a light ground on the arena";
+    EXPECT_GT(inPauseBox(shown, RGB(0, 0, 0)), 20) << "the letters themselves";
     // No frame starts while paused.
     EXPECT_EQ(nextFrame(built.game), shown);
 
@@ -178,7 +164,7 @@ TEST_F(InputTest, PauseFreezesWithALegibleWordAndAPressMoreResumes) {
     EXPECT_TRUE(built.game.active);
     HDC resumed = nextFrame(built.game);
     ASSERT_NE(resumed, shown);
-    EXPECT_LT(pauseBox(resumed).white, 5);
+    EXPECT_LT(inPauseBox(resumed, RGB(255, 255, 255)), 5);
 }
 
 TEST_F(InputTest, MouseMessagesRecordThePositionAndButtons) {

@@ -22,17 +22,6 @@ constexpr COLORREF grey = RGB(100, 100, 100);
 constexpr int arenaX = 150;
 constexpr int arenaY = 30;
 
-// The pixels of one colour in a rectangle of the surface.
-int countIn(const TestSurface& surface, int x0, int y0, int w, int h, COLORREF colour) {
-    int found = 0;
-    for (int y = y0; y < y0 + h; ++y) {
-        for (int x = x0; x < x0 + w; ++x) {
-            found += surface.pixel(x, y) == colour ? 1 : 0;
-        }
-    }
-    return found;
-}
-
 TEST(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame) {
     BuiltGame built(1400, 1060, DefWindowProcA, variantLook);
     TestSurface surface(1400, 1060);
@@ -50,17 +39,17 @@ TEST(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame)
     EXPECT_EQ(GetCurrentObject(surface.dc(), OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
 
     // The arena's outline 3 pixels wide on its four edges, and the view's on its left and top.
-    EXPECT_EQ(countIn(surface, arenaX - 2, 100, 5, 800, grey), 3 * 800);
-    EXPECT_EQ(countIn(surface, arenaX + 998, 100, 5, 800, grey), 3 * 800);
-    EXPECT_EQ(countIn(surface, 300, arenaY - 2, 700, 5, grey), 3 * 700);
-    EXPECT_EQ(countIn(surface, 300, arenaY + 998, 700, 5, grey), 3 * 700);
-    EXPECT_EQ(countIn(surface, 0, 100, 5, 800, grey) + countIn(surface, 300, 0, 700, 5, grey),
+    EXPECT_EQ(surface.count(grey, arenaX - 2, 100, 5, 800), 3 * 800);
+    EXPECT_EQ(surface.count(grey, arenaX + 998, 100, 5, 800), 3 * 800);
+    EXPECT_EQ(surface.count(grey, 300, arenaY - 2, 700, 5), 3 * 700);
+    EXPECT_EQ(surface.count(grey, 300, arenaY + 998, 700, 5), 3 * 700);
+    EXPECT_EQ(surface.count(grey, 0, 100, 5, 800) + surface.count(grey, 300, 0, 700, 5),
               2 * 800 + 2 * 700);
     // Nothing is filled: left of the arena the view is white, inside it white with black stars.
-    EXPECT_EQ(countIn(surface, 20, 200, 100, 600, white), 100 * 600);
-    const int stars = countIn(surface, 200, 100, 900, 300, RGB(0, 0, 0));
+    EXPECT_EQ(surface.count(white, 20, 200, 100, 600), 100 * 600);
+    const int stars = surface.count(RGB(0, 0, 0), 200, 100, 900, 300);
     EXPECT_GT(stars, 50);
-    EXPECT_EQ(countIn(surface, 200, 100, 900, 300, white) + stars, 900 * 300);
+    EXPECT_EQ(surface.count(white, 200, 100, 900, 300) + stars, 900 * 300);
 
     // The player's grey rim around a white disc, the enemy's dark blue decagon (its first corner
     // 20 right of its centre), the panel's black frame around white with the green bar.
@@ -73,7 +62,7 @@ TEST(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame)
     // The arrow's corner is at the mouse, its red edges run right and down from it.
     EXPECT_EQ(surface.pixel(703, 900), RGB(255, 0, 0));
     EXPECT_EQ(surface.pixel(700, 903), RGB(255, 0, 0));
-    releaseDrawingObjects(surface.dc());
+    selectStockPenAndBrush(surface.dc());
 }
 
 TEST(VariantEnemy, FiveBoltHitsRemoveItWithoutABurstWhileEachBoltLeavesTen) {

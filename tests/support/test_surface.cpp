@@ -25,7 +25,8 @@ TestSurface::~TestSurface() {
 
 void TestSurface::fill(COLORREF color) {
     GdiFlush();
-    const std::uint32_t value = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+    const std::uint32_t value =
+        (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
     for (int i = 0; i < width_ * height_; ++i) {
         bits_[i] = value;
     }
@@ -41,12 +42,25 @@ COLORREF TestSurface::pixel(int x, int y) const {
 }
 
 int TestSurface::count(COLORREF color) const {
+    return count(color, 0, 0, width_, height_);
+}
+
+int TestSurface::count(COLORREF color, int left, int top, int width, int height) const {
     int found = 0;
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            if (pixel(x, y) == color) {
-                ++found;
-            }
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            found += pixel(x, y) == color ? 1 : 0;
+        }
+    }
+    return found;
+}
+
+int countPixels(HDC dc, COLORREF color, int left, int top, int width, int height) {
+    GdiFlush();
+    int found = 0;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            found += GetPixel(dc, x, y) == color ? 1 : 0;
         }
     }
     return found;

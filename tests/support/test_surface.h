@@ -18,8 +18,9 @@ public:
     void fill(COLORREF color);
     // The colour at (x, y) as an RGB COLORREF; CLR_INVALID outside the surface.
     COLORREF pixel(int x, int y) const;
-    // Number of pixels of exactly this colour.
+    // Number of pixels of exactly this colour, on the whole surface or in a box of it.
     int count(COLORREF color) const;
+    int count(COLORREF color, int left, int top, int width, int height) const;
 
 private:
     int width_;
@@ -29,3 +30,7 @@ private:
     HGDIOBJ previous_;
     std::uint32_t* bits_ = nullptr;
 };
+
+// Number of pixels of exactly this colour in a box of any surface, read through GDI (for the
+// surfaces a test does not own, such as an engine's frame surfaces).
+int countPixels(HDC dc, COLORREF color, int left, int top, int width, int height);
