@@ -15,11 +15,6 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-cd "$REPO_ROOT"
-ensure_packages
-ensure_locale
-build_preset win64 >/dev/null
-ensure_display
 trap 'stop_wine; stop_display' EXIT
-prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+prepare_win64_run
 "$WINE64" build/win64/bin/bench.exe "${arguments[@]}"

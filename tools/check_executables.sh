@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Checks a build's programs (the list that CMake wrote into BUILD_DIR/build_info.sh): they exist
-# in DIR (default BUILD_DIR/bin), are PE files of the build's machine with the GUI subsystem, and
+# in DIR, are PE files of the build's machine with the GUI subsystem, and
 # import nothing but Windows' own DLLs.
-#   tools/check_executables.sh BUILD_DIR [DIR]
+#   tools/check_executables.sh BUILD_DIR DIR
 set -u
-build=${1:?usage: $0 BUILD_DIR [DIR]}
-bin=${2:-$build/bin}
+build=${1:?usage: $0 BUILD_DIR DIR}
+bin=${2:?usage: $0 BUILD_DIR DIR}
 source "$build/build_info.sh" || exit 2
 case "$PE_FORMAT" in
     pe32) triplet=i686-w64-mingw32; magic='PE32 executable' ;;

@@ -23,9 +23,12 @@ fi
 python3 "$here/version_info.py" --expect-version "$VERSION" --expect-product "$PRODUCT_NAME" \
     "$unpacked"/*.exe
 
-commit=$(git -C "$here/.." rev-parse --short=12 HEAD 2>/dev/null || echo unknown)
+# The commit as the archive writer describes it.
+commit=$(python3 -c 'import sys; sys.path.insert(0, sys.argv[1])
+from make_release_archive import describe_commit; print(describe_commit(sys.argv[2]))' \
+    "$here" "$here/..")
 for line in "Version $VERSION" "commit $commit"; do
-    if ! grep -q "$line" "$unpacked/README.txt"; then
+    if ! grep -qF "$line" "$unpacked/README.txt"; then
         echo "$archive: README.txt does not say \"$line\"" >&2
         exit 1
     fi

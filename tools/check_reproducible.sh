@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that a preset's build is reproducible: builds its programs and release archive a second
 # time from the same sources in another folder (build/PRESET-again, from scratch, without the
-# tests) and compares the SHA-256 of every program and of the archive with those of the first
+# tests) and compares every program and the archive byte for byte with those of the first
 # build, which must have made its archive already (tools/release.sh).
 #     tools/check_reproducible.sh PRESET [CMAKE_OPTIONS...]
 set -euo pipefail
@@ -21,13 +21,11 @@ files=("${PROGRAMS[@]/#/bin/}")
 files=("${files[@]/%/.exe}" "$RELEASE_ARCHIVE")
 differ=()
 for file in "${files[@]}"; do
-    read -r sum _ < <(sha256sum "$first/$file")
-    read -r again _ < <(sha256sum "$second/$file")
-    [ "$sum" = "$again" ] || differ+=("$file")
+    cmp -s "$first/$file" "$second/$file" || differ+=("$file")
 done
 if [ ${#differ[@]} -gt 0 ]; then
     echo "not reproducible: $first and $second differ in ${differ[*]}" >&2
     exit 1
 fi
-echo "reproducible: $first and $second give the same SHA-256 for ${#files[@]} files" \
+echo "reproducible: $first and $second give the same bytes in ${#files[@]} files" \
      "($RELEASE_ARCHIVE $(sha256sum "$first/$RELEASE_ARCHIVE" | cut -c1-16)...)"

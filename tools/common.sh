@@ -91,6 +91,18 @@ stop_display() {
     fi
 }
 
+# Builds the 64-bit preset and readies a display and the build's Wine prefix for running one of
+# its programs: the steps tools that run a build/win64 program by hand share. The caller sets its
+# own EXIT trap (stop_wine, stop_display and whatever else it must clean up).
+prepare_win64_run() {
+    cd "$REPO_ROOT"
+    ensure_packages
+    ensure_locale
+    build_preset win64 >/dev/null
+    ensure_display
+    prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+}
+
 # Configures and builds one preset.
 build_preset() {
     local preset=$1

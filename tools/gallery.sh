@@ -8,14 +8,9 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-cd "$REPO_ROOT"
-ensure_packages
-ensure_locale
-build_preset win64 >/dev/null
-ensure_display
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"; stop_wine; stop_display' EXIT
-prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+prepare_win64_run
 "$WINE64" build/win64/bin/record.exe "$frames"
 
 for folder in "$frames"/*/; do

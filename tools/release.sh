@@ -12,7 +12,8 @@ ensure_packages
 archives=()
 for preset in win32 win64; do
     log "building the release archive of preset $preset"
-    cmake --preset "$preset" >/dev/null
+    # A build folder that is already configured (the test command's) keeps its settings.
+    [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)" --target release_archive
     archives+=("build/$preset/$(source "build/$preset/build_info.sh" && echo "$RELEASE_ARCHIVE")")
 done

@@ -34,7 +34,7 @@ if ! printf '%s\n' "${PROGRAMS[@]}" | grep -qxF "$program"; then
     echo "unknown program: $program (the programs: ${PROGRAMS[*]})" >&2
     exit 2
 fi
-build_preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)" >/dev/null
 ensure_display
 trap 'stop_wine; stop_display' EXIT
 prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"

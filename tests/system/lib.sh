@@ -163,7 +163,7 @@ wait_until() {
 # light, stands at its top-left corner (a window not painted yet is all dark there).
 status_line_shows() {
     local dark light
-    shot "$1" "${2:-root}"
+    shot "$@"
     read -r dark light < <(pixels "$1" count 0 0 200 40 'max(r, g, b) <= 60' \
         count 0 0 200 40 'min(r, g, b) >= 200' | paste -sd' ')
     [ "$dark" -gt 20 ] && [ "$light" -gt 20 ]

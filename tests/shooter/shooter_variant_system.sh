@@ -5,7 +5,7 @@
 # player's grey ring, and the red arrow pointer with its corner at the mouse; ESC ends it with
 # exit code 0. The checked frame is kept as variant.png in SYSTEM_SHOTS, when set.
 #
-#   variant_system.sh PATH/TO/shooter_variant.exe
+#   shooter_variant_system.sh PATH/TO/shooter_variant.exe
 set -u
 source "$(dirname "$0")/../system/lib.sh"
 exe=$1
@@ -15,14 +15,12 @@ window=$GAME
 
 # Wait for a frame with the pointer: its red edges run right and down from the mouse.
 image="$WORK_DIR/frame.ppm"
-deadline=$((SECONDS + 15))
-while :; do
+pointer_shows() {
     xdotool mousemove --window "$window" 600 800
     shot "$image" "$window"
-    [ "$(pixels "$image" color 603 800 color 600 803 | sort -u)" = "255 0 0" ] && break
-    [ $SECONDS -lt $deadline ] || fail "no red arrow pointer at (600, 800)"
-    sleep 0.3
-done
+    [ "$(pixels "$image" color 603 800 color 600 803 | sort -u)" = "255 0 0" ]
+}
+wait_until 15 pointer_shows || fail "no red arrow pointer at (600, 800)"
 keep_shot "$image" variant
 [ "$(identify -format '%w %h' "$image")" = "1400 1060" ] || fail "the window is not 1400 x 1060"
 
