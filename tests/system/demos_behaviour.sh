@@ -11,9 +11,6 @@ if [ $# -ne 3 ]; then
     exit 2
 fi
 
-# The windows are 800 x 600 with Wine's frame inside: the client area begins at (4, 23) of the
-# screenshots, and the scene's objects show below the status line and the overlay.
-scene=(4 73 792 523)
 image="$WORK_DIR/scene.ppm"
 # Spark colours: no blue, red and green unequal (no grey), not the pointer's pure red.
 spark='b == 0 and r != g and not (r == 255 and g == 0)'
@@ -26,13 +23,26 @@ scene_has() {
     [ "$found" -gt "$1" ]
 }
 
+# start_demo EXE OBJECTS: starts the program; its frames show the overlay with the number of
+# its objects. Sets client_x and client_y, where the client area lies in the window's
+# screenshots (the window's frame is drawn inside the X window), and scene, the box of the
+# client area below the status line and the overlay, where the scene's objects show.
 start_demo() {
     start_program "$1"
     window=$(wait_for_window '^Game$') || fail "$(basename "$1"): no window \"Game\""
+    window_layout "$window"
+    read -r client_x client_y client_width client_height <<<"$CLIENT"
+    scene=("$client_x" $((client_y + 50)) "$client_width" $((client_height - 50)))
     # Enter the window, then move a little so that the program sees the mouse move.
     xdotool mousemove --window "$window" 400 300
     new_frames "$window" "$image"
     xdotool mousemove --window "$window" 420 320
+    overlay_shows() {
+        shot "$image" "$window"
+        text_shows "$image" "$client_x" $((client_y + 20)) "num of object : $1 "
+    }
+    wait_until 5 overlay_shows "$2" ||
+        fail "$(basename "$1"): no \"num of object : $2 \" below the status line"
 }
 
 help_and_escape() {
@@ -43,12 +53,12 @@ help_and_escape() {
 
 # ball_toss: five balls drawn as grey trails ending in a dark disc, RGB(15, 15, 15).
 disc=15,15,15
-start_demo "$1"
+start_demo "$1" 5
 wait_until 10 scene_has 2000 "$disc" || fail "ball_toss: the balls' dark discs are missing ($found pixels)"
 
 # A ball dragged with the left button follows the pointer, drawn one mouse movement ahead of
 # it; let go, it flies on with the last movement. The balls start at 100..399 of the client
-# area, so their discs end at 423 across and 442 down: right of and below that the window is
+# area, so their discs end at 419 across and down: right of and below that the client area is
 # empty. Grab the highest ball: its centre lies 20 pixels below its top row, a few pixels
 # right of that row's first pixel.
 read -r x y < <(pixels "$image" find "${scene[@]}" "$disc")
@@ -81,7 +91,7 @@ found=$(disc_near $first_x $first_y)
 xdotool mousemove --window "$window" 406 520 mouseup 1
 thrown() {
     shot "$image" "$window"
-    read -r x0 y0 x1 y1 < <(pixels "$image" bbox 440 450 360 150 "$disc")
+    read -r x0 y0 x1 y1 < <(pixels "$image" bbox $((client_x + 436)) $((client_y + 427)) 360 150 "$disc")
     [ "$x0" != none ] && [ $((x1 - x0)) -ge 38 ] && [ $(((x0 + x1) / 2)) -ge 506 ]
 }
 wait_until 5 thrown || fail "ball_toss: the thrown ball did not fly on to the right (${x0:-none} ${x1:-})"
@@ -98,7 +108,7 @@ wait_until 5 scene_has $((before + 100)) "$spark" ||
 help_and_escape ball_toss
 
 # ball_repel: 24 white balls with black outlines; clicks add nothing.
-start_demo "$2"
+start_demo "$2" 24
 wait_until 10 scene_has 300 0,0,0 || fail "ball_repel: the balls' outlines are missing ($found pixels)"
 xdotool mousemove --window "$window" 600 400 click 1 click 3
 new_frames "$window" "$image" 3
@@ -106,7 +116,7 @@ scene_has 19 "$spark" && fail "ball_repel: clicks made coloured pixels ($found)"
 help_and_escape ball_repel
 
 # rope_chase: two blue ropes after the mouse has moved; a left-click bursts.
-start_demo "$3"
+start_demo "$3" 2
 wait_until 10 scene_has 300 0,55,155 || fail "rope_chase: the blue ropes are missing ($found pixels)"
 scene_has -1 "$spark"
 before=$found

@@ -49,9 +49,41 @@ trap 'exit 1' TERM INT
 
 # start_program EXE: runs it under Wine in the background.
 start_program() {
+    PROBE="$(dirname "$1")/window_probe.exe"
     "$REPO_ROOT/tools/wine-exec.sh" "$1" &
     PROGRAM_PID=$!
     EXIT_CODE=""
+}
+
+# probe ARGUMENTS...: asks Windows about windows and texts (window_probe.cpp, built beside the
+# programs).
+probe() { "$REPO_ROOT/tools/wine-exec.sh" "$PROBE" "$@" | tr -d '\r'; }
+
+# window_layout WINDOW: where the window's client area and its controls lie, relative to the
+# window's top-left corner (where the coordinates of xdotool and of a window's screenshot
+# start), as Windows itself reports them. Sets CLIENT and CONTROLS[ID] to "X Y WIDTH HEIGHT".
+declare -A CONTROLS
+window_layout() {
+    local x y width height kind rest
+    read -r x y width height < <(xdotool getwindowgeometry "$1" |
+        sed -n 's/.*Position: \(-\?[0-9]*\),\(-\?[0-9]*\).*/\1 \2/p; s/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' |
+        paste -sd' ')
+    CLIENT="" CONTROLS=()
+    while read -r kind rest; do
+        case "$kind" in
+        client) CLIENT=$rest ;;
+        control) CONTROLS[${rest%% *}]=${rest#* } ;;
+        esac
+    done < <(probe window "$x" "$y" "$width" "$height")
+    [ -n "$CLIENT" ] || fail "Windows knows no window at ($x, $y) ${width}x$height"
+}
+
+# text_shows FILE X Y TEXT: whether the screenshot shows TEXT written at (X, Y) in the default
+# font and colours (black on an opaque white ground), pixel for pixel as Windows writes it.
+text_shows() {
+    local picture="$WORK_DIR/text-${#4}-$(printf '%s' "$4" | md5sum | cut -c1-12).ppm"
+    [ -s "$picture" ] || probe text "$4" >"$picture"
+    [ "$(pixels "$1" same "$2" "$3" "$picture")" = yes ]
 }
 
 program_running() { [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; }
@@ -81,31 +113,57 @@ focus() { timeout 10 xdotool windowfocus --sync "$1"; }
 # press WINDOW KEYS...: focuses the window, then types the keys.
 press() { focus "$1" && xdotool key "${@:2}"; }
 
+# The options dialog's controls: its buttons and the edits of the height and of the width.
+OK_BUTTON=1 CANCEL_BUTTON=2 HEIGHT_FIELD=1001 WIDTH_FIELD=1002
+
+# options_dialog: waits for the shooter's options dialog, sets DIALOG to it and reads where its
+# controls lie (window_layout).
+options_dialog() {
+    DIALOG=$(wait_for_window '^Option Window$') || fail "no options dialog"
+    window_layout "$DIALOG"
+}
+
+# click_control WINDOW ID: a click into the middle of one of the window's controls, as
+# window_layout last found them.
+click_control() {
+    local x y width height
+    read -r x y width height <<<"${CONTROLS[$2]:-}"
+    [ -n "$height" ] || fail "no control $2 in the window"
+    xdotool mousemove --window "$1" $((x + width / 2)) $((y + height / 2)) click 1
+}
+
 # fill_options_dialog WIDTH HEIGHT [click]: fills in the shooter's options dialog as a user
-# would and presses Return. Each field is entered with Tab, which selects its text, or with
-# "click" by a click into it and End, Shift+Home; the text typed replaces the selection. A size
-# "keep" leaves that field's text alone; an empty size empties the field.
+# would and accepts it. Each field is entered with Tab, which selects its text, and the dialog
+# accepted with Return; or with "click" by a click into the field and End, Shift+Home, and
+# the dialog accepted with a click on OK. The text typed replaces the selection. A size "keep"
+# leaves that field's text alone; an empty size empties the field.
 fill_options_dialog() {
-    local width=$1 height=$2 how=${3:-tab} dialog
-    dialog=$(wait_for_window '^Option Window$') || fail "no options dialog"
-    focus "$dialog"
+    local width=$1 height=$2 how=${3:-tab}
+    options_dialog
+    focus "$DIALOG"
     # OK has the focus: Tab, Tab reaches the height field, the upper one, and Tab again the
     # width field below it.
     [ "$how" = tab ] && xdotool key Tab Tab
-    enter_field "$dialog" "$how" 43 "$height"
+    enter_field "$how" $HEIGHT_FIELD "$height"
     [ "$how" = tab ] && xdotool key Tab
-    enter_field "$dialog" "$how" 68 "$width"
-    press "$dialog" Return
+    enter_field "$how" $WIDTH_FIELD "$width"
+    if [ "$how" = click ]; then
+        click_control "$DIALOG" $OK_BUTTON
+    else
+        press "$DIALOG" Return
+    fi
 }
 
-# enter_field DIALOG HOW Y TEXT: replaces the text of the options dialog's field at height Y
-# (the field has the focus already when HOW is tab).
+# enter_field HOW FIELD TEXT: replaces the text of the options dialog's field (which has the
+# focus already when HOW is tab).
 enter_field() {
-    [ "$4" = keep ] && return 0
-    # The fields lie right of their labels.
-    [ "$2" = click ] && xdotool mousemove --window "$1" 140 "$3" click 1 sleep 0.2 key End shift+Home
+    [ "$3" = keep ] && return 0
+    if [ "$1" = click ]; then
+        click_control "$DIALOG" "$2"
+        xdotool sleep 0.2 key End shift+Home
+    fi
     xdotool key Delete
-    [ -z "$4" ] || xdotool type --delay 20 -- "$4"
+    [ -z "$3" ] || xdotool type --delay 20 -- "$3"
 }
 
 # start_shooter EXE WIDTH HEIGHT [click]: starts a shooter program, gives its options dialog the
@@ -159,14 +217,12 @@ wait_until() {
     done
 }
 
-# status_line_shows FILE [WINDOW]: takes a screenshot; whether the status line, dark text on
-# light, stands at its top-left corner (a window not painted yet is all dark there).
+# status_line_shows FILE [WINDOW [X Y]]: takes a screenshot; whether the status line "error:
+# P=..." begins at the client area's top-left corner, at (X, Y) of the screenshot (0, 0 by
+# default).
 status_line_shows() {
-    local dark light
-    shot "$@"
-    read -r dark light < <(pixels "$1" count 0 0 200 40 'max(r, g, b) <= 60' \
-        count 0 0 200 40 'min(r, g, b) >= 200' | paste -sd' ')
-    [ "$dark" -gt 20 ] && [ "$light" -gt 20 ]
+    shot "$1" "${2:-root}"
+    text_shows "$1" "${3:-0}" "${4:-0}" "error: P="
 }
 
 # keep_shot FILE NAME: keeps a PNG copy of the screenshot as NAME.png in SYSTEM_SHOTS, if set.

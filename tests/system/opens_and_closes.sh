@@ -12,9 +12,12 @@ if is_shooter "$exe"; then
 fi
 window=$(wait_for_window '^Game$') || fail "no window named Game"
 
-# A few frames after the window shows, the status line stands at the top-left.
+# A few frames after the window shows, the status line stands at the client area's top-left.
 image="$WORK_DIR/window.ppm"
-wait_until 15 status_line_shows "$image" "$window" || fail "no status line in the window's top-left corner"
+window_layout "$window"
+read -r client_x client_y _ <<<"$CLIENT"
+wait_until 15 status_line_shows "$image" "$window" "$client_x" "$client_y" ||
+    fail "no status line at the client area's top-left corner ($client_x, $client_y)"
 if ! is_shooter "$exe" || [ "$(basename "$exe")" = shooter_variant.exe ]; then
     # The frame is drawn on white: most of the window is white, once the first frame shows.
     read -r width height < <(identify -format '%w %h' "$image")

@@ -3,7 +3,8 @@
 # fields, letters, blanks, a lone sign, negative, too small, barely enough, exponents, too many
 # digits and sizes far beyond the screen. Every entry either opens the game, which draws its
 # frames and closes with exit code 0, or ends with the message "Cannot Create Window" (caption
-# "Error") and exit code 0; nothing crashes or hangs.
+# "Error") and exit code 0; nothing crashes or hangs. Cancel and the dialog's close box end the
+# program at once.
 #
 # What the dialog does with an entry: it reads at most 9 characters and parses them as a decimal
 # number; text that does not parse keeps the screen's size; a size below 200 is refused; there is
@@ -68,6 +69,23 @@ check_entry() {
     [ "$EXIT_CODE" = 0 ] || fail "$label: exit code $EXIT_CODE"
     echo "ok: $label -> $result${size:+ ($field $size)}, exit code 0"
 }
+
+# declined HOW: Cancel (clicked) or the dialog's close box (Alt+F4) ends the program at once
+# with exit code 0: no message, no help box, no game.
+declined() {
+    start_program "$exe"
+    options_dialog
+    if [ "$1" = cancel ]; then
+        click_control "$DIALOG" $CANCEL_BUTTON
+    else
+        press "$DIALOG" alt+F4
+    fi
+    wait_for_exit 10 || fail "$1: the program goes on after the dialog was declined"
+    [ "$EXIT_CODE" = 0 ] || fail "$1: exit code $EXIT_CODE"
+    echo "ok: $1 -> ended, exit code 0"
+}
+declined cancel
+declined close
 
 read -r screen_width screen_height < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
 

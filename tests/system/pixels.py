@@ -11,6 +11,8 @@ all the questions a script has about a frame while the program runs on. Queries:
     find X Y W H COLOUR      "X Y" of the box's first pixel of that colour, row by row, or "none"
     bbox X Y W H COLOUR      "X0 Y0 X1 Y1", the corners of the box's pixels of that colour, or
                              "none"
+    same X Y PICTURE         "yes" if the box at (X, Y) of PICTURE's size holds exactly the
+                             pixels of PICTURE (any file convert reads), else "no"
 
 A box is clipped to the picture. COLOUR is either "R,G,B" (exactly that colour) or a Python
 expression on r, g and b, such as "r == 255 and b < 100". FILE is a binary PPM (import writes
@@ -110,6 +112,16 @@ class Picture:
                 ys.append(y)
         return '%d %d %d %d' % (min(xs), min(ys), max(xs), max(ys)) if xs else 'none'
 
+    def same(self, x, y, other):
+        if x < 0 or y < 0 or x + other.width > self.width or y + other.height > self.height:
+            return 'no'
+        for row in range(other.height):
+            start = ((y + row) * self.width + x) * 3
+            theirs = other.data[row * other.width * 3:(row + 1) * other.width * 3]
+            if self.data[start:start + other.width * 3] != theirs:
+                return 'no'
+        return 'yes'
+
     def color(self, x, y):
         at = (y * self.width + x) * 3
         return '%d %d %d' % tuple(self.data[at:at + 3])
@@ -126,6 +138,10 @@ def main():
             x, y = map(int, queries[:2])
             print(picture.color(x, y))
             del queries[:2]
+        elif command == 'same':
+            x, y = map(int, queries[:2])
+            print(picture.same(x, y, Picture(queries[2])))
+            del queries[:3]
         elif command in ('count', 'find', 'bbox'):
             box = tuple(map(int, queries[:4]))
             print(getattr(picture, command)(box, colour_test(queries[4])))
