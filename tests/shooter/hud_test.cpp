@@ -1,13 +1,11 @@
 // The heads-up display: the panel, the health bar split 2 pixels per health point, the
-// percentage and the four list counters.
+// percentage and the four list counters, written exactly so.
 #include "world_fixture.h"
 
-#include "hud.h"
+#include "drawn_texts.h"
 #include "test_surface.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace {
 
@@ -24,39 +22,8 @@ protected:
         built.world().lastList.get(0)->draw(surface.dc());
         selectStockPenAndBrush(surface.dc());
     }
-    void removePlayer() {
-        built.player().kill();
-        built.world().objectList.removeDead();
-    }
-
-    // Whether a text written transparently at (x, y) over the panel and bar gives exactly the
-    // pixels the display drew in the text's box.
-    ::testing::AssertionResult showsText(int x, int y, const char* text, int health) {
-        TestSurface expected(surface.width(), surface.height());
-        const Hud& hud = *static_cast<const Hud*>(built.world().lastList.get(0));
-        hud.panel.draw(expected.dc(), *built.world().panel(), 1010, 100, health);
-        selectStockPenAndBrush(expected.dc());
-        SetBkMode(expected.dc(), TRANSPARENT);
-        TextOutA(expected.dc(), x, y, text, static_cast<int>(std::strlen(text)));
-        SIZE box{};
-        GetTextExtentPoint32A(expected.dc(), text, static_cast<int>(std::strlen(text)), &box);
-        for (int py = y; py < y + box.cy; ++py) {
-            // A little beyond the box, so that a longer number would show.
-            for (int px = x; px < x + box.cx + 16; ++px) {
-                if (surface.pixel(px, py) != expected.pixel(px, py)) {
-                    return ::testing::AssertionFailure()
-                           << "\"" << text << "\" differs at " << px << "," << py;
-                }
-            }
-        }
-        return ::testing::AssertionSuccess();
-    }
-
-    // The colours down the bar's middle column, rows first..last.
-    void expectColumn(int first, int last, COLORREF color) {
-        for (int row = first; row <= last; ++row) {
-            EXPECT_EQ(surface.pixel(1030, row), color) << row;
-        }
+    std::vector<DrawnText> hudTexts() {
+        return textsDrawnBy([this](HDC dc) { built.world().lastList.get(0)->draw(dc); });
     }
 
     BuiltGame built;
@@ -74,55 +41,55 @@ TEST_F(HudTest, PaintsThePanelLightGreyWithABlackFrame) {
     EXPECT_EQ(surface.pixel(999, 500), RGB(255, 255, 255));
 }
 
-TEST_F(HudTest, ShowsFullHealthAsAnAllGreenBar) {
-    drawHud();
-    // Green rectangle rows 100..299 with its black outline; the red one is empty.
-    expectColumn(120, 298, green); // below the percentage
-    EXPECT_EQ(surface.pixel(1010, 200), black);
-    EXPECT_EQ(surface.pixel(1049, 200), black);
-    EXPECT_EQ(surface.pixel(1050, 200), grey);
-    EXPECT_EQ(surface.pixel(1046, 300), grey);
-    EXPECT_TRUE(showsText(1010, 100, "100%", 100));
-}
+// The bar at (1010, 100), 40 x 200: green from its top down 2 pixels per health point, red
+// below, each part outlined in black; the percentage written over its top, black; and the
+// counters of the world as built, the player gone when there is no health.
+struct HealthCase {
+    int health;
+    const char* percent;
+    const char* objects;
+};
 
-TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPoint) {
-    built.player().life = 35;
-    drawHud();
-    // Green from 100 to 170 (70 pixels), red from 170 to 300 (130), each outlined in black.
-    EXPECT_EQ(surface.pixel(1046, 100), black);
-    expectColumn(120, 168, green); // below the percentage
-    EXPECT_EQ(surface.pixel(1046, 169), black);
-    EXPECT_EQ(surface.pixel(1046, 170), black);
-    expectColumn(171, 298, red);
-    EXPECT_EQ(surface.pixel(1046, 299), black);
-    EXPECT_EQ(surface.pixel(1046, 300), grey);
-    EXPECT_TRUE(showsText(1010, 100, "35%", 35));
-}
-
-TEST_F(HudTest, CountsTheListsAfterTheBuild) {
-    drawHud();
-    EXPECT_TRUE(showsText(1000, 0, "object: 1", 100));
-    EXPECT_TRUE(showsText(1000, 20, "solid: 0 ", 100));
-    EXPECT_TRUE(showsText(1000, 40, "last: 1 ", 100));
-    EXPECT_TRUE(showsText(1000, 60, "algorithm: 2 ", 100));
+TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPointUnderItsPercentage) {
+    for (const HealthCase& c :
+         {HealthCase{100, "100%", "object: 1"}, HealthCase{35, "35%", "object: 1"},
+          HealthCase{0, "0%", "object: 0"}}) {
+        SCOPED_TRACE(c.health);
+        built.player().life = c.health;
+        if (c.health == 0) {
+            built.world().objectList.removeDead();
+        }
+        drawHud();
+        const int split = 100 + 2 * c.health;
+        // Below the percentage, down the bar's middle column.
+        for (int row = 120; row < 300; ++row) {
+            const bool edge = row == split - 1 || row == split || row == 299;
+            const COLORREF expected = edge ? black : row < split ? green : red;
+            ASSERT_EQ(surface.pixel(1030, row), expected) << row;
+        }
+        EXPECT_EQ(surface.pixel(1046, 100), black);
+        EXPECT_EQ(surface.pixel(1010, 200), black);
+        EXPECT_EQ(surface.pixel(1049, 200), black);
+        EXPECT_EQ(surface.pixel(1050, 200), grey);
+        EXPECT_EQ(surface.pixel(1046, 300), grey);
+        EXPECT_GT(surface.count(black, 1012, 102, 26, 12), 0) << "the percentage is black";
+        const std::vector<DrawnText> expected = {{1010, 100, c.percent},
+                                                 {1000, 0, c.objects},
+                                                 {1000, 20, "solid: 0 "},
+                                                 {1000, 40, "last: 1 "},
+                                                 {1000, 60, "algorithm: 2 "}};
+        EXPECT_EQ(hudTexts(), expected);
+    }
 }
 
 TEST_F(HudTest, CountsOneDisplayAfterRestarts) {
     built.game.restart();
     built.game.restart();
     built.runTicks(3);
-    drawHud();
-    EXPECT_TRUE(showsText(1000, 40, "last: 1 ", 100));
-    EXPECT_TRUE(showsText(1000, 20, "solid: 3 ", 100));
-}
-
-TEST_F(HudTest, ShowsAnAllRedBarAndZeroWithoutAPlayer) {
-    removePlayer();
-    drawHud();
-    EXPECT_EQ(surface.pixel(1046, 100), black);
-    expectColumn(120, 298, red); // below the percentage
-    EXPECT_TRUE(showsText(1010, 100, "0%", 0));
-    EXPECT_TRUE(showsText(1000, 0, "object: 0", 0));
+    const std::vector<DrawnText> texts = hudTexts();
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_EQ(texts[2].text, "solid: 3 ");
+    EXPECT_EQ(texts[3].text, "last: 1 ");
 }
 
 TEST_F(HudTest, FollowsThePanelOfASmallerWindow) {

@@ -1,0 +1,24 @@
+// The texts a drawing writes, character for character: recorded in an enhanced metafile, so that
+// a test sees every character of a text as it was written, trailing blanks included, which no
+// picture can show.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct DrawnText {
+    int x;
+    int y;
+    // In the ANSI code page, as the programs write their texts.
+    std::string text;
+};
+
+bool operator==(const DrawnText& a, const DrawnText& b);
+void PrintTo(const DrawnText& drawn, std::ostream* out);
+
+// The texts that draw writes into the device context it is given, in the order written.
+std::vector<DrawnText> textsDrawnBy(const std::function<void(HDC)>& draw);
