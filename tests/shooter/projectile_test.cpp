@@ -47,15 +47,24 @@ TEST(BoltFlight, LeavesTheArenaOnItsTwentySixthUpdateWithOneWallBurst) {
     EXPECT_EQ(scene.objects(), 1);
 }
 
+// The shooter's green bolt leaves 10 green sparks at each wall, the variant's grey one 20 of
+// random colours (their pens 3 and 2 pixels wide).
 TEST(BoltFlight, ThroughACornerLeavesTwoWallBurstsInOneUpdate) {
-    for (const BoltLook* kind : {&greenBoltLook, &greyBoltLook}) {
+    struct Case {
+        const BoltLook* kind;
+        int sparks;
+        int penWidth;
+    };
+    for (const Case& c : {Case{&greenBoltLook, 10, 3}, Case{&greyBoltLook, 20, 2}}) {
         CombatWorld scene;
-        Bolt* bolt = scene.addObject(new Bolt(&scene.world, 990, 990, quarterTurn, 20.0f, *kind));
+        Bolt* bolt = scene.addObject(new Bolt(&scene.world, 990, 990, quarterTurn, 20.0f, *c.kind));
         bolt->update();
         EXPECT_EQ(bolt->life, 0);
         ASSERT_EQ(scene.objects(), 3);
-        EXPECT_EQ(burstAt(scene, 1)->sparks.count(), kind->wallSparks);
-        EXPECT_EQ(burstAt(scene, 2)->sparks.count(), kind->wallSparks);
+        for (int burst = 1; burst <= 2; ++burst) {
+            EXPECT_EQ(burstAt(scene, burst)->sparks.count(), c.sparks);
+            EXPECT_EQ(burstAt(scene, burst)->sparks.get(0)->penWidth, c.penWidth);
+        }
     }
 }
 
@@ -184,21 +193,38 @@ TEST(BombFlight, AtAWallBurstsAndReleasesItsRingOneStepBeyond) {
     }
 }
 
-TEST(BombFlight, BombsAndBoltsArePennedByClass) {
-    CombatWorld scene;
-    Bomb* bomb = scene.addObject(new Bomb(&scene.world, 0, 0, 0.0f, 1.0f));
-    Bolt* greenBolt = scene.addObject(new Bolt(&scene.world, 0, 0, 0.0f, 1.0f, greenBoltLook));
-    Bolt* blueBolt = scene.addObject(new Bolt(&scene.world, 0, 0, 0.0f, 1.0f, blueBoltLook));
-    EXPECT_EQ(bomb->life, 10);
-    EXPECT_EQ(greenBolt->life, 50);
-    EXPECT_EQ(penLook(bomb->headPen).width, 5);
-    EXPECT_EQ(penLook(bomb->headPen).colour, RGB(100, 100, 255));
-    EXPECT_EQ(penLook(bomb->middlePen).colour, RGB(50, 50, 160));
-    EXPECT_EQ(penLook(bomb->tailPen).colour, RGB(10, 10, 100));
-    EXPECT_EQ(penLook(greenBolt->headPen).colour, green);
-    EXPECT_EQ(penLook(greenBolt->tailPen).colour, RGB(50, 150, 50));
-    EXPECT_EQ(penLook(blueBolt->middlePen).colour, RGB(100, 100, 200));
-    EXPECT_EQ(penLook(blueBolt->tailPen).width, 1);
+// The pens of each look's shots, from the head back: the shooter's green and blue bolts and
+// its blue bomb, the variant's grey bolt and grey bomb.
+TEST(ShotPens, AreTheLooksOwnFromHeadToTail) {
+    struct Case {
+        const ShooterLook* look;
+        const BoltLook* bolt; // none: the look's bomb
+        PenLookSeen pens[3];
+    };
+    const auto grey = [](int level) { return RGB(level, level, level); };
+    const Case cases[] = {
+        {&shooterLook,
+         &greenBoltLook,
+         {{2, green}, {1, RGB(100, 200, 100)}, {1, RGB(50, 150, 50)}}},
+        {&shooterLook, &blueBoltLook, {{2, blue}, {1, RGB(100, 100, 200)}, {1, RGB(50, 50, 150)}}},
+        {&shooterLook,
+         nullptr,
+         {{5, RGB(100, 100, 255)}, {2, RGB(50, 50, 160)}, {1, RGB(10, 10, 100)}}},
+        {&variantLook, &greyBoltLook, {{1, grey(100)}, {1, grey(150)}, {1, grey(200)}}},
+        {&variantLook, nullptr, {{5, grey(100)}, {1, grey(150)}, {1, grey(200)}}},
+    };
+    for (const Case& c : cases) {
+        CombatWorld scene(Vec2(0, 0), *c.look);
+        TrailShot* shot =
+            c.bolt != nullptr
+                ? scene.addObject<TrailShot>(new Bolt(&scene.world, 0, 0, 0.0f, 1.0f, *c.bolt))
+                : scene.addObject<TrailShot>(new Bomb(&scene.world, 0, 0, 0.0f, 1.0f));
+        const HPEN pens[3] = {shot->headPen, shot->middlePen, shot->tailPen};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(penLook(pens[i]).width, c.pens[i].width) << &c - cases << " " << i;
+            EXPECT_EQ(penLook(pens[i]).colour, c.pens[i].colour) << &c - cases << " " << i;
+        }
+    }
 }
 
 TEST(TrailPicture, FadesFromHeadToTailAndScrollsWithTheArena) {
