@@ -124,14 +124,24 @@ TEST(SparkMotion, MovesThenLosesTheDragShareOfItsVelocity) {
     EXPECT_FLOAT_EQ(spark.position.x, 25.0f);
 }
 
+// A spark is spent, where it stands, once both components of its velocity lie below 3.
 TEST(SparkMotion, ASparkStartingSlowIsSpentWithoutMoving) {
+    struct Case {
+        Vec2 velocity;
+        bool spent;
+        Vec2 after;
+    };
     CombatWorld scene;
-    Spark spark(scene.world.arena(), Vec2(10, 20), 0.0f, 0.0f, 5.0f, RGB(255, 0, 0), 1);
-    spark.velocity = Vec2(2.9f, -2.9f);
-    spark.advance();
-    EXPECT_TRUE(spark.isDead());
-    EXPECT_EQ(spark.position.x, 10.0f);
-    EXPECT_EQ(spark.position.y, 20.0f);
+    for (const Case& c :
+         {Case{Vec2(2.9f, -2.9f), true, Vec2(10, 20)}, Case{Vec2(3.0f, 0.0f), false, Vec2(13, 20)},
+          Case{Vec2(0.0f, -3.0f), false, Vec2(10, 17)}}) {
+        Spark spark(scene.world.arena(), Vec2(10, 20), 0.0f, 0.0f, 5.0f, RGB(255, 0, 0), 1);
+        spark.velocity = c.velocity;
+        spark.advance();
+        EXPECT_EQ(spark.isDead(), c.spent) << c.after.x << "," << c.after.y;
+        EXPECT_EQ(spark.position.x, c.after.x);
+        EXPECT_EQ(spark.position.y, c.after.y);
+    }
 }
 
 TEST(BurstLifetime, SpentSparksLeaveAndTheOthersKeepTheirOrder) {
