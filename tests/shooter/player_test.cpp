@@ -3,6 +3,7 @@
 // pixels.
 #include "world_fixture.h"
 
+#include "burst.h"
 #include "solid.h"
 #include "test_surface.h"
 
@@ -238,6 +239,27 @@ TEST_F(PlayerTest, DiesAtTheContactThatTakesTheLastHealth) {
     EXPECT_EQ(x(), 500.0f);
     EXPECT_EQ(player().weaponIndex, 0u);
     EXPECT_EQ(player().frameCounter, 0u);
+}
+
+// Each tick of contact leaves a burst of 30 sparks where the player stands and its death one of
+// 100 more: red sparks of 5-pixel pens in the shooter, random colours of 2-pixel pens in the
+// variant.
+TEST(PlayerDamage, LeavesThirtySparksPerContactAndAHundredAtDeathInTheLooksColours) {
+    for (const auto& [look, penWidth] : {std::pair{&shooterLook, 5}, std::pair{&variantLook, 2}}) {
+        BuiltGame built(1100, 1000, DefWindowProcA, *look);
+        built.world().solidList.add(new TouchingEnemy);
+        built.player().life = 20;
+        built.player().update();
+        built.player().update();
+        const PtrList<Entity>& objects = built.world().objectList;
+        const int sparks[] = {30, 30, 100};
+        for (int i = 0; i < 3; ++i) {
+            const auto* burst = static_cast<const Burst*>(objects.get(objects.count() - 3 + i));
+            EXPECT_EQ(burst->sparks.count(), sparks[i]) << programOf(look);
+            EXPECT_EQ(burst->sparks.get(0)->penWidth, penWidth) << programOf(look);
+            EXPECT_EQ(burst->position.x, 500.0f);
+        }
+    }
 }
 
 TEST_F(PlayerTest, DrawsTheFigureAimedAtTheMouse) {
