@@ -214,6 +214,28 @@ TEST_P(PointerPlace, PutsTheSpritesHotSpotOnTheMouse) {
     EXPECT_GT(drawn, 0);
 }
 
+// The pointer is drawn last, over the panel and over the player: the cross-hair's yellow
+// centre (these tests load the cross-hair for both looks) lies on the mouse point in the
+// shooter, 16 pixels right of and below it where the variant puts the top-left corner.
+TEST(ShooterFrame, DrawsThePointerOverEverything) {
+    struct Case {
+        const ShooterLook* look;
+        int mouseX;
+        int mouseY;
+        int centreOffset;
+    };
+    for (const Case& c : {Case{&shooterLook, 1050, 500, 0}, Case{&shooterLook, 500, 500, 0},
+                          Case{&variantLook, 1035, 485, 16}, Case{&variantLook, 485, 485, 16}}) {
+        BuiltGame built(1100, 1000, DefWindowProcA, *c.look);
+        built.world().mouse = Vec2(c.mouseX, c.mouseY);
+        TestSurface surface(1100, 1000);
+        built.runFrame(surface, 1);
+        EXPECT_EQ(surface.pixel(c.mouseX + c.centreOffset, c.mouseY + c.centreOffset),
+                  RGB(255, 255, 0))
+            << programOf(c.look) << " " << c.mouseX;
+    }
+}
+
 TEST(ShooterFrame, DrawsNoCrossHairWithoutItsSprite) {
     BuiltGame built;
     built.world().clearForRestart();
