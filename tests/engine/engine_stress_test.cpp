@@ -158,10 +158,21 @@ public:
         EXPECT_EQ(0, framesWithoutTicks.load());
         EXPECT_EQ(0, surfacesUnlike.load());
         EXPECT_EQ(0, framesNotCleared.load());
-        // The frames consumed exactly the ticks up to the last one; nothing was invented.
+        // No frame received a tick that was not counted.
         EXPECT_LE(static_cast<std::uint64_t>(elapsedSum.load()), ticksCounted());
         // No paint was refused: one up per counted tick, one down per performed paint.
         EXPECT_EQ(static_cast<std::int64_t>(ticksCounted()) - paints, paintBalanceNow());
+    }
+
+    // With the ticks stopped: one more tick starts a last frame, which takes every tick still
+    // waiting; then the frames have received every counted tick, exactly once.
+    void expectEveryTickConsumed() {
+        pause();
+        resume();
+        onTimerTick();
+        ASSERT_TRUE(awaitMoreFrames(1)) << "no frame after the last tick";
+        pause();
+        EXPECT_EQ(static_cast<std::uint64_t>(elapsedSum.load()), ticksCounted());
     }
 
     std::atomic<int> frames{0};
@@ -218,9 +229,10 @@ LRESULT CALLBACK closingWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The engine on a window, ticked by the tests' own storms only, so that the ticks can stop.
 class EngineStress : public ::testing::Test {
 protected:
-    void SetUp() override { scene.start(window.handle()); }
+    void SetUp() override { scene.attachWindow(window.handle()); }
 
     TestWindow window{320, 240};
     StressScene scene;
@@ -245,6 +257,7 @@ TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrame) {
     storm.stop();
     scene.pause();
     scene.expectConsistentCounters(paints);
+    scene.expectEveryTickConsumed();
     EXPECT_GT(scene.frames.load(), 3);
 }
 
@@ -270,6 +283,7 @@ TEST_F(EngineStress, PauseAndResumeStormsLeaveNoFrameRunningWhilePaused) {
     scene.pause();
     EXPECT_EQ(0, ticksWhilePaused);
     scene.expectConsistentCounters(0);
+    scene.expectEveryTickConsumed();
 }
 
 TEST_F(EngineStress, ResizeStormsKeepBothSurfacesAtTheViewSizeWhileFramesRun) {
@@ -304,6 +318,7 @@ TEST_F(EngineStress, ResizeStormsKeepBothSurfacesAtTheViewSizeWhileFramesRun) {
     EXPECT_EQ(0, wrongSurfaces);
     EXPECT_EQ(0, lockedResizesThatChangedSurfaces);
     scene.expectConsistentCounters(0);
+    scene.expectEveryTickConsumed();
 }
 
 TEST_F(EngineStress, MinimisingStopsFramesUntilRestoredAtTheNewSize) {
@@ -334,6 +349,7 @@ TEST_F(EngineStress, MinimisingStopsFramesUntilRestoredAtTheNewSize) {
     scene.pause();
     EXPECT_EQ(0, ticksWhileMinimised);
     scene.expectConsistentCounters(0);
+    scene.expectEveryTickConsumed();
 }
 
 TEST(EngineStressClose, ACloseRequestDuringASlowFrameWaitsForItThenTheSceneCanGo) {
@@ -437,6 +453,7 @@ TEST_F(EngineStress, ALongRunKeepsOnlyTheLatestRenderThreadHandle) {
     scene.pause();
     EXPECT_LT(openHandles() - handles, 10) << "the frames' thread handles were left open";
     scene.expectConsistentCounters(0);
+    scene.expectEveryTickConsumed();
 }
 
 TEST_F(EngineStress, AResizeTooLargeForABitmapKeepsTheSurfacesAndFramesGoOn) {
@@ -460,6 +477,7 @@ TEST_F(EngineStress, AResizeTooLargeForABitmapKeepsTheSurfacesAndFramesGoOn) {
     scene.pause();
     EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
     scene.expectConsistentCounters(0);
+    scene.expectEveryTickConsumed();
 }
 
 TEST(EngineStressSurfaces, AWindowTooLargeForItsSurfacesStillRunsFramesAndRecovers) {
