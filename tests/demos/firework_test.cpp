@@ -79,6 +79,9 @@ TEST(FireworkBurst, DrawsColourAngleSpeedAndLifeOfEachSparkInThisOrder) {
         EXPECT_NEAR(std::cos(angle) * speed, spark.velocity.x, 1e-5) << "spark " << i;
         EXPECT_NEAR(std::sin(angle) * speed, spark.velocity.y, 1e-5) << "spark " << i;
         EXPECT_EQ(5 + r[3] % 50, spark.life) << "spark " << i;
+        // Gravity: 0.2 pixel per tick, each tick, downward.
+        EXPECT_FLOAT_EQ(0.2f, spark.acceleration.y);
+        EXPECT_FLOAT_EQ(0.0f, spark.acceleration.x);
         EXPECT_FLOAT_EQ(200.0f, spark.position.x);
         EXPECT_FLOAT_EQ(150.0f, spark.position.y);
     }

@@ -127,6 +127,7 @@ TEST(RopeChaseScene, ALeftClickBurstsWhereTheMouseLastMoved) {
     const auto* atMouse = static_cast<const FireworkBurst*>(scene.objectList.get(3));
     ASSERT_NE(nullptr, atMouse);
     expectAt(50.0f, 60.0f, atMouse->position, "the last movement, not the click");
+    EXPECT_EQ(100, atMouse->sparks.count());
 
     scene.onRightDown(0, at(70, 80));
     EXPECT_EQ(4, scene.objectList.count());

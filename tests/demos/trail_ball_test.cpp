@@ -212,6 +212,7 @@ TEST(BallTossScene, MouseRowsTrackTheMouseAndTheLeftButton) {
     ASSERT_NE(nullptr, burst);
     EXPECT_FLOAT_EQ(250.0f, burst->position.x);
     EXPECT_FLOAT_EQ(260.0f, burst->position.y);
+    EXPECT_EQ(100, burst->sparks.count());
 }
 
 TEST(BallTossScene, ABallGrabbedInTheSceneFollowsTheMouse) {
