@@ -67,60 +67,40 @@ TEST(EnemyBuild, IsAFiveLifeEnemyWithACyanPenAndAPlacedDecagon) {
     EXPECT_EQ(penLook(enemy->pen).colour, cyan);
 }
 
-TEST(EnemyBounce, OffTheLeftWallAfterItsTruncatedXFallsBelowTheRadius) {
-    CombatWorld scene;
-    Enemy* enemy = scene.addEnemy(21, 500, 3.14159265f, 5.0f);
-    enemy->update();
-    EXPECT_NEAR(enemy->outline.position.x, 16.0f, 1e-4);
-    enemy->update();
-    EXPECT_NEAR(enemy->velocity.x, 5.0f, 1e-4);
-    EXPECT_NEAR(enemy->velocity.y, 0.0f, 1e-4);
-    EXPECT_NEAR(enemy->outline.position.x, 25.0f, 1e-4);
-}
-
-TEST(EnemyBounce, OffTheRightWallWhicheverWayItPointed) {
-    CombatWorld scene;
-    Enemy* outward = scene.addEnemy(0, 500, 0.3f, 5.0f);
-    Enemy* inward = scene.addEnemy(0, 500, 2.8f, 5.0f);
-    for (Enemy* enemy : {outward, inward}) {
-        enemy->outline.position.x = 985.7f;
-        const float before = enemy->velocity.x;
+// One update near each wall: where the truncated centre lies beyond r = 20 from a wall, the
+// velocity's component across it changes sign and the centre is put back r from it; then the
+// enemy moves by its velocity.
+TEST(EnemyBounce, OffEachWallOnItsTruncatedCentre) {
+    struct Case {
+        Vec2 start;
+        float angle;
+        float speed;
+        bool turnsX;
+        bool turnsY;
+        Vec2 placed;
+    };
+    const Case cases[] = {
+        {Vec2(21, 500), 3.14159265f, 5, false, false, Vec2(21, 500)},     // left, not yet
+        {Vec2(16, 500), 3.14159265f, 5, true, false, Vec2(20, 500)},      // left
+        {Vec2(985.7f, 500.0f), 0.3f, 5, true, false, Vec2(980, 500)},     // right, heading out
+        {Vec2(985.7f, 500.0f), 2.8f, 5, true, false, Vec2(980, 500)},     // right, heading in
+        {Vec2(980.9f, 500.0f), 0, 5, false, false, Vec2(980.9f, 500.0f)}, // truncates to 980
+        {Vec2(500, 981), 1.2f, 6, false, true, Vec2(500, 980)},           // bottom
+        {Vec2(500, 19), -1.2f, 6, false, true, Vec2(500, 20)},            // top
+        {Vec2(10, 990), 2.5f, 3, true, true, Vec2(20, 980)},              // a corner's release
+    };
+    for (const Case& c : cases) {
+        CombatWorld scene;
+        Enemy* enemy = scene.addEnemy(0, 0, c.angle, c.speed);
+        enemy->outline.position = c.start;
+        const Vec2 before = enemy->velocity;
         enemy->update();
-        EXPECT_NEAR(enemy->velocity.x, -before, 1e-4);
-        EXPECT_NEAR(enemy->outline.position.x, 980.0f - before, 1e-3);
+        const Vec2 after(c.turnsX ? -before.x : before.x, c.turnsY ? -before.y : before.y);
+        EXPECT_NEAR(enemy->velocity.x, after.x, 1e-4) << c.start.x << "," << c.start.y;
+        EXPECT_NEAR(enemy->velocity.y, after.y, 1e-4) << c.start.x << "," << c.start.y;
+        EXPECT_NEAR(enemy->outline.position.x, c.placed.x + after.x, 1e-3) << c.start.x;
+        EXPECT_NEAR(enemy->outline.position.y, c.placed.y + after.y, 1e-3) << c.start.y;
     }
-    // 980.9 truncates to 980, which is not beyond the margin.
-    Enemy* inside = scene.addEnemy(0, 500, 0.0f, 5.0f);
-    inside->outline.position.x = 980.9f;
-    inside->update();
-    EXPECT_NEAR(inside->velocity.x, 5.0f, 1e-4);
-}
-
-TEST(EnemyBounce, OffTheBottomAndTopWalls) {
-    CombatWorld scene;
-    Enemy* falling = scene.addEnemy(500, 981, 1.2f, 6.0f);
-    const Vec2 down = falling->velocity;
-    falling->update();
-    EXPECT_NEAR(falling->velocity.x, down.x, 1e-4);
-    EXPECT_NEAR(falling->velocity.y, -down.y, 1e-4);
-    EXPECT_NEAR(falling->outline.position.y, 980.0f - down.y, 1e-3);
-
-    Enemy* rising = scene.addEnemy(500, 19, -1.2f, 6.0f);
-    const Vec2 up = rising->velocity;
-    rising->update();
-    EXPECT_NEAR(rising->velocity.y, -up.y, 1e-4);
-    EXPECT_NEAR(rising->outline.position.y, 20.0f - up.y, 1e-3);
-}
-
-TEST(EnemyBounce, ACornerReleaseTurnsBothComponentsAndStepsOutOfTheMargin) {
-    CombatWorld scene;
-    Enemy* enemy = scene.addEnemy(10, 990, 2.5f, 3.0f);
-    const Vec2 before = enemy->velocity;
-    enemy->update();
-    EXPECT_NEAR(enemy->velocity.x, -before.x, 1e-4);
-    EXPECT_NEAR(enemy->velocity.y, -before.y, 1e-4);
-    EXPECT_NEAR(enemy->outline.position.x, 20.0f - before.x, 1e-3);
-    EXPECT_NEAR(enemy->outline.position.y, 980.0f - before.y, 1e-3);
 }
 
 TEST(EnemyBounce, KeepsItsSpeedAndStaysNearTheArenaForAnyLength) {
