@@ -12,7 +12,7 @@ rm -f "$csv"
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-"$here/../../tools/wine-exec.sh" "$bench" --smoke --csv "$csv" || fail "bench.exe --smoke exited with $?"
+"$here/../../tools/wine-exec.sh" --hold-stderr "$bench" --smoke --csv "$csv" || fail "bench.exe --smoke exited with $?"
 [ -f "$csv" ] || { echo "FAIL: no CSV written"; exit 1; }
 tr -d '\r' <"$csv" >"$csv.txt"
 

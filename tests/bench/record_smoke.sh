@@ -10,7 +10,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 rm -rf "$dir"
 failed=0
 
-"$here/../../tools/wine-exec.sh" "$record" "$dir" --smoke
+"$here/../../tools/wine-exec.sh" --hold-stderr "$record" "$dir" --smoke
 status=$?
 [ $status -eq 0 ] || { echo "FAIL: record.exe --smoke exited with $status"; failed=1; }
 # The headers' 54 bytes and 600 rows of 800 three-byte pixels.

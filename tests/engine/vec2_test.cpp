@@ -7,6 +7,7 @@
 #include "vec2.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 const float pi = 3.14159265f;
@@ -60,21 +61,17 @@ TEST(Vec2Geometry, LengthAndDistance) {
     EXPECT_FLOAT_EQ(13.0f, Vec2(1.0f, 1.0f).distanceTo(Vec2(-4.0f, -11.0f)));
 }
 
-TEST(Vec2Geometry, AngleIsZeroInsideTheDeadZone) {
-    EXPECT_EQ(0.0f, Vec2(0.005f, -0.009f).angle());
-    EXPECT_EQ(0.0f, Vec2(-0.0099f, 0.0099f).angle());
-    EXPECT_EQ(0.0f, Vec2().angle());
-    // Just outside on one axis the direction counts.
-    EXPECT_NEAR(pi, Vec2(-0.0101f, 0.0f).angle(), 1e-5f);
-    EXPECT_NEAR(-pi / 2, Vec2(0.0f, -0.0101f).angle(), 1e-5f);
-}
-
-TEST(Vec2Geometry, AngleCoversAllQuadrants) {
-    EXPECT_NEAR(0.0f, Vec2(1.0f, 0.0f).angle(), 1e-6f);
-    EXPECT_NEAR(-pi / 2, Vec2(0.0f, -1.0f).angle(), 1e-6f);
-    EXPECT_NEAR(pi / 2, Vec2(0.0f, 1.0f).angle(), 1e-6f);
-    EXPECT_NEAR(pi, Vec2(-1.0f, 0.0f).angle(), 1e-6f); // y = 0 is not negated
-    EXPECT_NEAR(-3 * pi / 4, Vec2(-2.0f, -2.0f).angle(), 1e-5f);
+// The direction in screen coordinates, -pi to pi; 0 inside the dead zone of 0.01 on both
+// axes, outside it on a single axis the direction counts; y = 0 is not negated.
+TEST(Vec2Geometry, AngleCoversAllQuadrantsWithADeadZoneAtZero) {
+    const std::pair<Vec2, float> cases[] = {
+        {Vec2(0.005f, -0.009f), 0.0f},    {Vec2(-0.0099f, 0.0099f), 0.0f}, {Vec2(), 0.0f},
+        {Vec2(-0.0101f, 0.0f), pi},       {Vec2(0.0f, -0.0101f), -pi / 2}, {Vec2(1.0f, 0.0f), 0.0f},
+        {Vec2(0.0f, -1.0f), -pi / 2},     {Vec2(0.0f, 1.0f), pi / 2},      {Vec2(-1.0f, 0.0f), pi},
+        {Vec2(-2.0f, -2.0f), -3 * pi / 4}};
+    for (const auto& [vector, angle] : cases) {
+        EXPECT_NEAR(angle, vector.angle(), 1e-5f) << vector.x << "," << vector.y;
+    }
 }
 
 TEST(Vec2Geometry, SetPolarAndAngleAreInverse) {

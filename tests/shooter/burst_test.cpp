@@ -73,41 +73,6 @@ TEST(BurstConstruction, DrawsColourDragAngleAndSpeedForEverySparkInThatOrder) {
     }
 }
 
-struct PaletteRange {
-    BurstPalette palette;
-    int width;
-    int redLow, redHigh, greenLow, greenHigh, blueLow, blueHigh;
-};
-
-class BurstColours : public ::testing::TestWithParam<PaletteRange> {};
-
-TEST_P(BurstColours, StayWithinThePaletteAndUseItsPenWidth) {
-    const PaletteRange range = GetParam();
-    CombatWorld scene;
-    seedRandom(5);
-    Burst* burst = burstOf(scene, 300, range.palette);
-    ASSERT_EQ(burst->sparks.count(), 300);
-    for (int i = 0; i < burst->sparks.count(); ++i) {
-        const Spark& spark = *burst->sparks.get(i);
-        EXPECT_EQ(spark.penWidth, range.width);
-        EXPECT_GE(GetRValue(spark.colour), range.redLow);
-        EXPECT_LE(GetRValue(spark.colour), range.redHigh);
-        EXPECT_GE(GetGValue(spark.colour), range.greenLow);
-        EXPECT_LE(GetGValue(spark.colour), range.greenHigh);
-        EXPECT_GE(GetBValue(spark.colour), range.blueLow);
-        EXPECT_LE(GetBValue(spark.colour), range.blueHigh);
-        EXPECT_GE(spark.drag, 2.0f);
-        EXPECT_LE(spark.drag, 11.91f);
-        EXPECT_LT(spark.velocity.length(), 19.91f);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ThreePalettes, BurstColours,
-    ::testing::Values(PaletteRange{BurstPalette::Red, 5, 20, 254, 0, 24, 0, 24},
-                      PaletteRange{BurstPalette::Green, 3, 0, 79, 100, 254, 0, 79},
-                      PaletteRange{BurstPalette::Blue, 3, 80, 129, 80, 129, 150, 254}));
-
 TEST(SparkMotion, MovesThenLosesTheDragShareOfItsVelocity) {
     CombatWorld scene;
     Spark spark(scene.world.arena(), Vec2(10, 20), 10.0f, 0.0f, 2.0f, RGB(255, 0, 0), 1);

@@ -202,18 +202,6 @@ TEST_P(WorldOfLook, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
     EXPECT_EQ(gdiCount::live(), gdiObjects);
 }
 
-TEST(WorldTeardown, RestartDeletesWhatTheOldGameHeld) {
-    BuiltGame built;
-    built.world().leftButton = 1;
-    built.runTicks(20);
-    built.game.restart();
-    const int entities = liveEntityCount;
-    const int gdiObjects = gdiCount::live();
-    built.game.restart();
-    EXPECT_EQ(liveEntityCount, entities);
-    EXPECT_EQ(gdiCount::live(), gdiObjects);
-}
-
 // A world with only its regions, for drawing the scenery by itself.
 struct Regions {
     Regions(int width, int height, const ShooterLook& look = shooterLook)

@@ -6,17 +6,14 @@ int CALLBACK collectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LP
     if (record->iType != EMR_EXTTEXTOUTA && record->iType != EMR_EXTTEXTOUTW) {
         return 1;
     }
-    const auto* written = reinterpret_cast<const EMREXTTEXTOUTA*>(record);
-    const EMRTEXT& part = written->emrtext;
+    const EMRTEXT& part = reinterpret_cast<const EMREXTTEXTOUTA*>(record)->emrtext;
     const auto* start = reinterpret_cast<const char*>(record) + part.offString;
     const int length = static_cast<int>(part.nChars);
     std::string text(start, static_cast<std::size_t>(length));
     if (record->iType == EMR_EXTTEXTOUTW) {
-        const auto* wide = reinterpret_cast<const wchar_t*>(start);
-        text.assign(static_cast<std::size_t>(length) * 2, '\0');
         text.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(CP_ACP, 0, wide, length, text.data(), static_cast<int>(text.size()),
-                                nullptr, nullptr)));
+            WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(start), length,
+                                text.data(), length, nullptr, nullptr)));
     }
     reinterpret_cast<std::vector<DrawnText>*>(texts)->push_back(
         {part.ptlReference.x, part.ptlReference.y, text});

@@ -23,6 +23,7 @@ fi
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "$WORK_DIR/stderr.txt" ] && cat "$WORK_DIR/stderr.txt" >&2
     [ -n "$LAST_SHOT" ] && keep_shot "$LAST_SHOT" failure
     stop_program
     exit 1
@@ -47,17 +48,19 @@ trap cleanup EXIT
 # A test driver that gives up on a script sends TERM: end the program all the same.
 trap 'exit 1' TERM INT
 
-# start_program EXE: runs it under Wine in the background.
+# start_program EXE: runs it under Wine in the background. Its standard error goes to a file
+# (printed when a check fails): Wine's desktop process, which a program may start, inherits it
+# and outlives the program (see tools/wine-exec.sh).
 start_program() {
     PROBE="$(dirname "$1")/window_probe.exe"
-    "$REPO_ROOT/tools/wine-exec.sh" "$1" &
+    "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
 }
 
 # probe ARGUMENTS...: asks Windows about windows and texts (window_probe.cpp, built beside the
 # programs).
-probe() { "$REPO_ROOT/tools/wine-exec.sh" "$PROBE" "$@" | tr -d '\r'; }
+probe() { "$REPO_ROOT/tools/wine-exec.sh" "$PROBE" "$@" 2>>"$WORK_DIR/stderr.txt" | tr -d '\r'; }
 
 # window_layout WINDOW: where the window's client area and its controls lie, relative to the
 # window's top-left corner (where the coordinates of xdotool and of a window's screenshot
