@@ -141,35 +141,29 @@ TEST_F(TrailBallTest, IsThrownWithTheLastMouseMovementAfterBeingHeldStill) {
     EXPECT_NEAR(210.0 + 5.0 * friction, ball->position.y, 1e-3);
 }
 
-TEST_F(TrailBallTest, IsClampedAndReflectedAfterTheClientAreaShrinks) {
-    auto ball = makeBall(700.0f, 500.0f, Vec2(3.0f, 4.0f));
-    bounds = RECT{0, 0, 400, 300};
-    ball->step(surface.dc(), 1);
-
-    EXPECT_NEAR(-3.0 * friction, ball->velocity.x, 1e-4);
-    EXPECT_NEAR(-4.0 * friction, ball->velocity.y, 1e-4);
-    EXPECT_NEAR(380.0 - 3.0, ball->position.x, 1e-3);
-    EXPECT_NEAR(280.0 - 4.0, ball->position.y, 1e-3);
-}
-
-TEST_F(TrailBallTest, BouncesOffTheLeftAndTopEdgesOnItsTruncatedPosition) {
-    auto ball = makeBall(20.5f, 19.5f, Vec2(-1.0f, 0.0f));
-    ball->keepInside();
-    EXPECT_FLOAT_EQ(20.5f, ball->position.x); // truncates to 20, not left of 20
-    EXPECT_FLOAT_EQ(-1.0f, ball->velocity.x);
-    EXPECT_FLOAT_EQ(20.0f, ball->position.y); // truncates to 19
-}
-
-TEST_F(TrailBallTest, InAnAreaNarrowerThanTheBallBothClampsOfAnAxisApplyInOrder) {
-    auto ball = makeBall(15.0f, 15.0f, Vec2(2.0f, 3.0f));
-    bounds = RECT{0, 0, 30, 30};
-    ball->keepInside();
-    // Left then right: x ends at right - r. Bottom then top: y ends at top + r.
-    EXPECT_FLOAT_EQ(10.0f, ball->position.x);
-    EXPECT_FLOAT_EQ(20.0f, ball->position.y);
-    // Reflected twice on each axis.
-    EXPECT_FLOAT_EQ(2.0f, ball->velocity.x);
-    EXPECT_FLOAT_EQ(3.0f, ball->velocity.y);
+// Kept inside by its truncated centre: left, right, bottom, then top, each clamp r = 20 inside
+// the edge with the velocity's component reflected; after a shrink the ball is brought to the
+// nearest edges, and in an area narrower than the ball both clamps of an axis apply in order.
+TEST_F(TrailBallTest, IsClampedAndReflectedOnItsTruncatedCentre) {
+    struct Case {
+        Vec2 start, velocity;
+        RECT area;
+        Vec2 end, reflected;
+    };
+    const Case cases[] = {
+        {Vec2(700, 500), Vec2(3, 4), {0, 0, 400, 300}, Vec2(380, 280), Vec2(-3, -4)},
+        {Vec2(20.5f, 19.5f), Vec2(-1, 0), {0, 0, 800, 600}, Vec2(20.5f, 20.0f), Vec2(-1, 0)},
+        {Vec2(15, 15), Vec2(2, 3), {0, 0, 30, 30}, Vec2(10, 20), Vec2(2, 3)},
+    };
+    for (const Case& c : cases) {
+        auto ball = makeBall(c.start.x, c.start.y, c.velocity);
+        bounds = c.area;
+        ball->keepInside();
+        EXPECT_FLOAT_EQ(c.end.x, ball->position.x) << c.start.x;
+        EXPECT_FLOAT_EQ(c.end.y, ball->position.y) << c.start.y;
+        EXPECT_FLOAT_EQ(c.reflected.x, ball->velocity.x) << c.start.x;
+        EXPECT_FLOAT_EQ(c.reflected.y, ball->velocity.y) << c.start.y;
+    }
 }
 
 TEST_F(TrailBallTest, OwnsTwentyFiveBrushesAndAPenUntilDestroyed) {
