@@ -129,6 +129,10 @@ TEST(BurstLifetime, SpentSparksLeaveAndTheOthersKeepTheirOrder) {
 
 TEST(BurstLifetime, LivesUntilItsLastSparkIsSpent) {
     CombatWorld scene;
+    // A burst of no sparks is alive until its first update, which removes it.
+    EXPECT_FALSE(burstOf(scene, 0, BurstPalette::Red)->isDead());
+    scene.runTicks(1);
+    EXPECT_EQ(scene.objects(), 0);
     seedRandom(3);
     const int entities = liveEntityCount;
     burstOf(scene, 100, BurstPalette::Blue);
@@ -145,51 +149,33 @@ TEST(BurstLifetime, LivesUntilItsLastSparkIsSpent) {
     EXPECT_EQ(liveEntityCount, entities);
 }
 
-TEST(BurstLifetime, ABurstOfNoSparksIsRemovedAfterItsFirstUpdate) {
-    CombatWorld scene;
-    Burst* burst = burstOf(scene, 0, BurstPalette::Red);
-    EXPECT_FALSE(burst->isDead());
-    scene.runTicks(1);
-    EXPECT_EQ(scene.objects(), 0);
-}
-
+// A streak from the spark's screen position along its velocity in the spark's pen: 1 pixel
+// wide, its end pixel left out, or the red palette's 5, round ends and two rows above and below.
 TEST(BurstPicture, DrawsEachSparkAsAStreakAlongItsVelocityInTheScrolledArena) {
-    CombatWorld scene(Vec2(50, 20));
-    Burst* burst = burstOf(scene, 1, BurstPalette::Red);
-    Spark& spark = *burst->sparks.get(0);
-    spark.position = Vec2(100, 100);
-    spark.velocity = Vec2(10, 0);
-    spark.penWidth = 1;
-    spark.colour = RGB(200, 0, 0);
-
-    const int pens = gdiCount::live();
-    burst->draw(scene.surface.dc());
-    EXPECT_EQ(gdiCount::live(), pens);
-    // The pen the surface held is selected again.
-    EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
-
-    for (int x = 150; x < 160; ++x) {
-        EXPECT_EQ(scene.surface.pixel(x, 120), RGB(200, 0, 0)) << x;
+    for (const int width : {1, 5}) {
+        CombatWorld scene(Vec2(50, 20));
+        Burst* burst = burstOf(scene, 1, BurstPalette::Red);
+        Spark& spark = *burst->sparks.get(0);
+        EXPECT_EQ(spark.penWidth, 5);
+        spark.position = Vec2(100, 100);
+        spark.velocity = Vec2(10, 0);
+        spark.penWidth = width;
+        spark.colour = RGB(200, 0, 0);
+        const int pens = gdiCount::live();
+        burst->draw(scene.surface.dc());
+        EXPECT_EQ(gdiCount::live(), pens);
+        // The pen the surface held is selected again.
+        EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
+        EXPECT_EQ(spark.screenPosition.x, 150.0f);
+        EXPECT_EQ(spark.screenPosition.y, 120.0f);
+        EXPECT_EQ(scene.surface.count(RGB(200, 0, 0), 150, 120, 10, 1), 10);
+        const COLORREF wide = width == 5 ? RGB(200, 0, 0) : RGB(255, 255, 255);
+        EXPECT_EQ(scene.surface.pixel(160, 120), wide);
+        EXPECT_EQ(scene.surface.pixel(149, 120), wide);
+        EXPECT_EQ(scene.surface.pixel(155, 118), wide);
+        EXPECT_EQ(scene.surface.pixel(155, 122), wide);
+        EXPECT_EQ(scene.surface.pixel(155, 124), RGB(255, 255, 255));
     }
-    EXPECT_EQ(scene.surface.pixel(160, 120), RGB(255, 255, 255));
-    EXPECT_EQ(scene.surface.pixel(149, 120), RGB(255, 255, 255));
-    EXPECT_EQ(scene.surface.count(RGB(200, 0, 0)), 10);
-    EXPECT_EQ(spark.screenPosition.x, 150.0f);
-    EXPECT_EQ(spark.screenPosition.y, 120.0f);
-}
-
-TEST(BurstPicture, WideSparksUseThePaletteWidth) {
-    CombatWorld scene;
-    Burst* burst = burstOf(scene, 1, BurstPalette::Red);
-    Spark& spark = *burst->sparks.get(0);
-    spark.position = Vec2(100, 100);
-    spark.velocity = Vec2(20, 0);
-    spark.colour = RGB(200, 0, 0);
-    burst->draw(scene.surface.dc());
-    // Five pixels across: two rows above and below the streak are painted too.
-    EXPECT_EQ(scene.surface.pixel(110, 98), RGB(200, 0, 0));
-    EXPECT_EQ(scene.surface.pixel(110, 102), RGB(200, 0, 0));
-    EXPECT_EQ(scene.surface.pixel(110, 104), RGB(255, 255, 255));
 }
 
 } // namespace

@@ -82,16 +82,6 @@ TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPointUnderItsPercentage) {
     }
 }
 
-TEST_F(HudTest, CountsOneDisplayAfterRestarts) {
-    built.game.restart();
-    built.game.restart();
-    built.runTicks(3);
-    const std::vector<DrawnText> texts = hudTexts();
-    ASSERT_EQ(texts.size(), 5u);
-    EXPECT_EQ(texts[2].text, "solid: 3 ");
-    EXPECT_EQ(texts[3].text, "last: 1 ");
-}
-
 TEST_F(HudTest, FollowsThePanelOfASmallerWindow) {
     RECT client{0, 0, 800, 600};
     World world{shooterLook};

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -97,50 +99,40 @@ TEST(BoltFlight, KeepsItsLastThreePositionsAsTheTrail) {
     EXPECT_EQ(bolt->trail[2].x, 100.0f);
 }
 
-TEST(BoltStrike, HitsTheFirstEnemyOnceAndNeverASecond) {
-    CombatWorld scene;
-    Enemy* first = scene.addEnemy(600, 500);
-    Enemy* second = scene.addEnemy(640, 500);
-    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, greenBoltLook));
-    for (int update = 0; update < 10; ++update) {
-        bolt->update();
+// A bolt strikes the first enemy within 20 of it, once, and stops: the enemy's red hit burst
+// (10 sparks of 5-pixel pens), then the bolt's own 5 sparks, after any wall burst of the same
+// step. An enemy awaiting removal still stops it, though the hit changes nothing.
+TEST(BoltStrike, HitsTheFirstEnemyOnceLeavingItsImpactBurst) {
+    struct Case {
+        const BoltLook* kind;
+        int enemyX, enemyLife, boltX, updates, lifeAfter;
+        std::vector<std::pair<int, int>> sparksAndPens;
+    };
+    const Case cases[] = {
+        {&greenBoltLook, 600, 5, 500, 10, 4, {{10, 5}, {5, 3}}},         // strikes at x = 580
+        {&blueBoltLook, 540, 0, 500, 1, 0, {{5, 3}}},                    // awaiting removal
+        {&blueBoltLook, 1000, 5, 995, 1, 4, {{10, 3}, {10, 5}, {5, 3}}}, // leaving the arena
+    };
+    for (const Case& c : cases) {
+        CombatWorld scene;
+        Enemy* enemy = scene.addEnemy(c.enemyX, 500);
+        enemy->life = c.enemyLife;
+        Enemy* second = scene.addEnemy(c.enemyX + 40, 500);
+        Bolt* bolt = scene.addObject(new Bolt(&scene.world, c.boltX, 500, 0.0f, 20.0f, *c.kind));
+        for (int update = 0; update < c.updates; ++update) {
+            bolt->update();
+        }
+        EXPECT_EQ(bolt->life, 0) << c.enemyX;
+        EXPECT_EQ(enemy->life, c.lifeAfter) << c.enemyX;
+        EXPECT_EQ(second->life, 5) << c.enemyX;
+        const int bursts = static_cast<int>(c.sparksAndPens.size());
+        ASSERT_EQ(scene.objects(), 1 + bursts) << c.enemyX;
+        for (int i = 0; i < bursts; ++i) {
+            EXPECT_EQ(burstAt(scene, 1 + i)->sparks.count(), c.sparksAndPens[i].first) << i;
+            EXPECT_EQ(burstAt(scene, 1 + i)->sparks.get(0)->penWidth, c.sparksAndPens[i].second);
+        }
+        EXPECT_EQ(burstAt(scene, bursts)->position.x, bolt->position.x);
     }
-    // At x = 580 the bolt is 20 from the first enemy: the enemy's red burst, then the bolt's.
-    EXPECT_EQ(bolt->position.x, 580.0f);
-    EXPECT_EQ(first->life, 4);
-    EXPECT_EQ(second->life, 5);
-    ASSERT_EQ(scene.objects(), 3);
-    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
-    EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 5);
-    EXPECT_EQ(burstAt(scene, 2)->sparks.count(), 5);
-    EXPECT_EQ(burstAt(scene, 2)->sparks.get(0)->penWidth, 3);
-    EXPECT_EQ(burstAt(scene, 2)->position.x, 580.0f);
-}
-
-TEST(BoltStrike, ADestroyedEnemyAwaitingRemovalStillStopsBolts) {
-    CombatWorld scene;
-    Enemy* enemy = scene.addEnemy(540, 500);
-    enemy->life = 0;
-    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 500, 500, 0.0f, 20.0f, blueBoltLook));
-    bolt->update();
-    EXPECT_EQ(bolt->life, 0);
-    EXPECT_EQ(enemy->life, 0);
-    // The hit changes nothing, the bolt still leaves its impact burst.
-    ASSERT_EQ(scene.objects(), 2);
-    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 5);
-}
-
-TEST(BoltStrike, TheStepThatLeavesTheArenaStillStrikes) {
-    CombatWorld scene;
-    Enemy* enemy = scene.addEnemy(1000, 500);
-    Bolt* bolt = scene.addObject(new Bolt(&scene.world, 995, 500, 0.0f, 20.0f, blueBoltLook));
-    bolt->update();
-    EXPECT_EQ(enemy->life, 4);
-    // The wall burst, the enemy's red burst and the impact burst, in that order.
-    ASSERT_EQ(scene.objects(), 4);
-    EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
-    EXPECT_EQ(burstAt(scene, 2)->sparks.get(0)->penWidth, 5);
-    EXPECT_EQ(burstAt(scene, 3)->sparks.count(), 5);
 }
 
 TEST(BombFlight, PassesThroughEnemiesBurstingEveryUpdateAndEndsInSixtyThreeBolts) {
