@@ -93,7 +93,7 @@ unit_order() {
 run_suite() {
     local area=$1 output=$2 program failed
     while read -r program; do
-        if ! timeout 900 "$COPY/tools/wine-exec.sh" "$BUILD/bin/$program.exe" --gtest_fail_fast \
+        if ! timeout 900 "$COPY/tools/wine-exec.sh" --hold-stderr "$BUILD/bin/$program.exe" --gtest_fail_fast \
             --gtest_brief=1 >>"$output" 2>&1; then
             failed=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_/.]*\).*/\1/p' "$output" | head -n 1)
             echo "$program ${failed:-(crashed or hung)}"
