@@ -164,19 +164,6 @@ TEST(DemoFrame, LeavesTheSurfacesPenAndBrushAsItFoundThem) {
     EXPECT_EQ(2, ropes.scene.objectList.count());
 }
 
-TEST(DemoKeys, EscapeAsksTheWindowToClose) {
-    TestWindow window(clientWidth, clientHeight, countingProcedure);
-    EmptyScene scene;
-    scene.attachWindow(window.handle());
-    closeRequests = 0;
-
-    scene.onKeyDown('A', 0);
-    scene.onKeyDown(VK_F2, 0);
-    EXPECT_EQ(0, closeRequests);
-    scene.onKeyDown(VK_ESCAPE, 0);
-    EXPECT_EQ(1, closeRequests);
-}
-
 // What a message box opened on this thread showed; the box is answered with OK at once.
 struct SeenBox {
     HWND owner = nullptr;
@@ -211,17 +198,24 @@ LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST(DemoKeys, F1ShowsTheHelpBox123WithAnOkButton) {
-    TestWindow window(clientWidth, clientHeight);
+TEST(DemoKeys, EscapeAsksToCloseF1ShowsTheHelpBox123AndOtherKeysDoNothing) {
+    TestWindow window(clientWidth, clientHeight, countingProcedure);
     EmptyScene scene;
     scene.attachWindow(window.handle());
+    closeRequests = 0;
     const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
+    scene.onKeyDown('A', 0);
+    scene.onKeyDown(VK_F2, 0);
+    EXPECT_EQ(nullptr, seenBox.owner);
     scene.onKeyDown(VK_F1, 0);
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(window.handle(), seenBox.owner);
     EXPECT_EQ("help", seenBox.caption);
     EXPECT_EQ("123", seenBox.text);
     EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
+    EXPECT_EQ(0, closeRequests);
+    scene.onKeyDown(VK_ESCAPE, 0);
+    EXPECT_EQ(1, closeRequests);
 }
 
 TEST(DemoTeardown, ReleasesEveryPenAndBrushOfItsObjects) {

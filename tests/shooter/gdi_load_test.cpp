@@ -56,7 +56,6 @@ TEST_P(HeldWeapon, KeepsTheLivePensFarBelowTheProcessLimit) {
         }
         EXPECT_GE(mostEnemies, 40);
         RecordProperty("peakLiveGdiObjects", gdiCount::peak());
-        std::printf("weapon %u: peak %d live GDI objects\n", GetParam(), gdiCount::peak());
         EXPECT_LT(gdiCount::peak(), pensAllowed);
     }
     EXPECT_EQ(gdiCount::live(), liveBefore);

@@ -1,6 +1,7 @@
 // The world record and its build in both looks: screen regions from the client size, list
 // contents after a build and after restarts, input kept through a restart, the scenery's pixels,
 // and a torn-down world leaving no entity, solid, pen or brush behind.
+#include "combat_fixture.h"
 #include "world_fixture.h"
 
 #include "backdrop.h"
@@ -202,24 +203,11 @@ TEST_P(WorldOfLook, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
     EXPECT_EQ(gdiCount::live(), gdiObjects);
 }
 
-// A world with only its regions, for drawing the scenery by itself.
-struct Regions {
-    Regions(int width, int height, const ShooterLook& look = shooterLook)
-        : client{0, 0, width, height}, world(look) {
-        world.client = &client;
-        const int arenaX = (width - 1100) / 2;
-        const int arenaY = (height - 1000) / 2;
-        world.areaList.add(new Area(Vec2(arenaX, arenaY), 1000, 1000));
-        world.areaList.add(new Area(Vec2(0, 0), width - 100, height));
-        world.areaList.add(new Area(Vec2(width - 100, 0), 100, height));
-    }
-    RECT client;
-    World world;
-};
-
+// The scenery drawn by itself in a world of regions only: the view (0, 0) 1000 x 1000, the
+// panel right of it and the arena at (100, 50) or (100, 0).
 TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
-    Regions regions(1300, 1100); // arena at (100, 50)
-    TestSurface surface(1300, 1100);
+    CombatWorld regions(Vec2(100, 50));
+    TestSurface& surface = regions.surface;
     {
         Backdrop backdrop(&regions.world);
         backdrop.draw(surface.dc());
@@ -229,7 +217,7 @@ TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
     const COLORREF white = RGB(255, 255, 255);
     const COLORREF black = RGB(0, 0, 0);
     EXPECT_EQ(surface.pixel(50, 500), dark);
-    EXPECT_EQ(surface.pixel(1150, 1080), dark);
+    EXPECT_EQ(surface.pixel(500, 20), dark);
     EXPECT_EQ(surface.pixel(0, 0), black); // the view's one-pixel black outline
     // The 5-pixel frame is centred on the arena's edges: x = 98..102 at the left edge.
     EXPECT_EQ(surface.pixel(97, 500), dark);
@@ -240,11 +228,11 @@ TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
     EXPECT_EQ(surface.pixel(600, 50), white);
     EXPECT_EQ(surface.pixel(600, 600), black);
     // The panel is the heads-up display's: the backdrop only fills the view there.
-    EXPECT_EQ(surface.pixel(1250, 500), white);
+    EXPECT_EQ(surface.pixel(1050, 20), white);
 }
 
 TEST(StarField, PlacesFiveHundredStarsFromTheGenerator) {
-    Regions regions(1100, 1000);
+    CombatWorld regions;
     seedRandom(7);
     StarField field(&regions.world);
     EXPECT_EQ(field.life, 1);
@@ -267,18 +255,18 @@ TEST(StarField, DrawsEachStarAsOnePixelLeftOfItsPointInTheLooksColour) {
     };
     for (const Case& c : {Case{&shooterLook, RGB(0, 0, 0), RGB(255, 255, 255)},
                           Case{&variantLook, RGB(255, 255, 255), RGB(0, 0, 0)}}) {
-        Regions regions(1300, 1100, *c.look); // arena at (100, 50)
+        CombatWorld regions(Vec2(100, 0), *c.look);
         seedRandom(11);
         StarField field(&regions.world);
-        TestSurface surface(1300, 1100, c.ground);
+        TestSurface surface(1100, 1000, c.ground);
         field.draw(surface.dc());
         selectStockPenAndBrush(surface.dc());
 
         int expectedPixels = 0;
-        TestSurface expected(1300, 1100, c.ground);
+        TestSurface expected(1100, 1000, c.ground);
         for (int i = 0; i < field.starCount; ++i) {
             const int x = static_cast<int>(field.stars[i].x) + 100 - 1;
-            const int y = static_cast<int>(field.stars[i].y) + 50;
+            const int y = static_cast<int>(field.stars[i].y);
             EXPECT_EQ(surface.pixel(x, y), c.star) << i;
             if (expected.pixel(x, y) != c.star) {
                 SetPixel(expected.dc(), x, y, c.star);
