@@ -144,21 +144,18 @@ TEST(DemoFrame, LeavesTheSurfacesPenAndBrushAsItFoundThem) {
     toss.scene.onRightDown(0, at(300, 300));
     ropes.scene.onLeftDown(0, at(300, 300));
     const HDC surfaces[] = {toss.surface.dc(), repel.surface.dc(), ropes.surface.dc()};
-    const HGDIOBJ pens[] = {GetCurrentObject(surfaces[0], OBJ_PEN),
-                            GetCurrentObject(surfaces[1], OBJ_PEN),
-                            GetCurrentObject(surfaces[2], OBJ_PEN)};
-    const HGDIOBJ brushes[] = {GetCurrentObject(surfaces[0], OBJ_BRUSH),
-                               GetCurrentObject(surfaces[1], OBJ_BRUSH),
-                               GetCurrentObject(surfaces[2], OBJ_BRUSH)};
-
+    HGDIOBJ held[3][2] = {};
+    for (int i = 0; i < 3; ++i) {
+        held[i][0] = GetCurrentObject(surfaces[i], OBJ_PEN);
+        held[i][1] = GetCurrentObject(surfaces[i], OBJ_BRUSH);
+    }
     // Long enough for every spark to die, be drawn one last time and be deleted.
     toss.frame(60);
     repel.frame(60);
     ropes.frame(60);
-
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(pens[i], GetCurrentObject(surfaces[i], OBJ_PEN)) << "scene " << i;
-        EXPECT_EQ(brushes[i], GetCurrentObject(surfaces[i], OBJ_BRUSH)) << "scene " << i;
+        EXPECT_EQ(held[i][0], GetCurrentObject(surfaces[i], OBJ_PEN)) << "scene " << i;
+        EXPECT_EQ(held[i][1], GetCurrentObject(surfaces[i], OBJ_BRUSH)) << "scene " << i;
     }
     EXPECT_EQ(5, toss.scene.objectList.count());
     EXPECT_EQ(2, ropes.scene.objectList.count());

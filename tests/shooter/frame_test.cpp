@@ -98,13 +98,6 @@ TEST(FrameDriver, DeletesAnObjectThatDiesInItsOwnPassBeforeTheNextList) {
     EXPECT_EQ(probes.world.objectList.count(), 0);
 }
 
-TEST(FrameDriver, KeepsANegativeLifeAlive) {
-    ProbeWorld probes;
-    probes.object->life = -5;
-    probes.world.runFrame(nullptr, 2);
-    EXPECT_EQ(probes.world.objectList.count(), 1);
-}
-
 TEST(FrameDriver, DrawsASolidKilledByALaterListOnceMore) {
     ProbeWorld probes;
     static World* target = nullptr;
@@ -143,32 +136,31 @@ TEST(FrameDriver, UpdatesAnObjectAppendedDuringItsListsPassInTheSamePass) {
     EXPECT_EQ(events(), expected);
 }
 
-TEST(FrameDriver, DeletesADefaultEntityAtTheFirstRemovalPass) {
+// Only a life of exactly 0 is dead: a negative one stays, and an entity left at its default 0
+// goes at the first removal pass.
+TEST(FrameDriver, DeletesOnlyEntitiesOfLifeZero) {
     World world{shooterLook};
-    world.objectList.add(new Entity);
-    world.runFrame(nullptr, 1);
-    EXPECT_EQ(world.objectList.count(), 0);
+    auto* negative = new Entity;
+    negative->life = -5;
+    world.objectList.add(new Entity).add(negative);
+    world.runFrame(nullptr, 2);
+    ASSERT_EQ(world.objectList.count(), 1);
+    EXPECT_EQ(world.objectList.get(0), negative);
 }
 
-TEST(ShooterFrame, LeavesTheSurfaceUntouchedWhenNoTickElapsed) {
-    BuiltGame built;
-    TestSurface surface(1100, 1000);
-    built.runFrame(surface, 0);
-    EXPECT_EQ(surface.pixel(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(surface.pixel(500, 500), RGB(255, 255, 255));
-    EXPECT_EQ(surface.pixel(1050, 500), RGB(255, 255, 255));
-    EXPECT_EQ(built.player().frameCounter, 0u);
-    EXPECT_EQ(built.world().solidList.count(), 0);
-}
-
-TEST(ShooterFrame, ThreeTicksAdvanceTheGameThreeTimes) {
-    BuiltGame built;
-    TestSurface surface(1100, 1000);
-    built.runFrame(surface, 3);
-    EXPECT_EQ(built.player().frameCounter, 3u);
-    // One enemy released per tick.
-    EXPECT_EQ(built.world().solidList.count(), 3);
-    EXPECT_EQ(surface.pixel(505, 500), RGB(0, 255, 0)); // the player's disc
+// Each elapsed tick advances the game once (the player's count, one enemy released), and a
+// frame without ticks draws nothing at all.
+TEST(ShooterFrame, AdvancesTheGameOncePerTickAndDrawsNothingWithoutTicks) {
+    for (const int ticks : {0, 3}) {
+        BuiltGame built;
+        TestSurface surface(1100, 1000);
+        built.runFrame(surface, ticks);
+        EXPECT_EQ(built.player().frameCounter, static_cast<unsigned int>(ticks));
+        EXPECT_EQ(built.world().solidList.count(), ticks);
+        // The player's disc, or nothing.
+        EXPECT_EQ(surface.pixel(505, 500), ticks > 0 ? RGB(0, 255, 0) : RGB(255, 255, 255));
+        EXPECT_EQ(surface.count(RGB(255, 255, 255)) == 1100 * 1000, ticks == 0);
+    }
 }
 
 // The pointer's place for a mouse point: the cross-hair centred on it, clipped at the surface's

@@ -30,15 +30,23 @@ protected:
     TestSurface surface{1100, 1000};
 };
 
-TEST_F(HudTest, PaintsThePanelLightGreyWithABlackFrame) {
-    drawHud();
-    EXPECT_EQ(surface.pixel(1000, 500), black);
-    EXPECT_EQ(surface.pixel(1099, 500), black);
-    EXPECT_EQ(surface.pixel(1050, 999), black);
-    EXPECT_EQ(surface.pixel(1090, 500), grey);
-    EXPECT_EQ(surface.pixel(1005, 990), grey);
-    // Nothing outside the panel.
-    EXPECT_EQ(surface.pixel(999, 500), RGB(255, 255, 255));
+// The panel at the client's right edge, 100 wide: light grey in a black frame, nothing left of
+// it, and the bar in it.
+TEST(HudPanel, IsLightGreyInABlackFrameAtTheClientsRightEdge) {
+    for (const auto& [width, height] : {std::pair{1100, 1000}, std::pair{800, 600}}) {
+        BuiltGame built(width, height);
+        TestSurface surface(width, height);
+        built.world().lastList.get(0)->draw(surface.dc());
+        selectStockPenAndBrush(surface.dc());
+        const int panel = width - 100;
+        EXPECT_EQ(surface.pixel(panel, 500), black) << width;
+        EXPECT_EQ(surface.pixel(width - 1, 500), black) << width;
+        EXPECT_EQ(surface.pixel(panel + 50, height - 1), black) << width;
+        EXPECT_EQ(surface.pixel(panel + 90, 500), grey) << width;
+        EXPECT_EQ(surface.pixel(panel + 5, height - 10), grey) << width;
+        EXPECT_EQ(surface.pixel(panel + 30, 150), green) << width;
+        EXPECT_EQ(surface.pixel(panel - 1, 500), RGB(255, 255, 255)) << width;
+    }
 }
 
 // The bar at (1010, 100), 40 x 200: green from its top down 2 pixels per health point, red
@@ -80,20 +88,6 @@ TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPointUnderItsPercentage) {
                                                  {1000, 60, "algorithm: 2 "}};
         EXPECT_EQ(hudTexts(), expected);
     }
-}
-
-TEST_F(HudTest, FollowsThePanelOfASmallerWindow) {
-    RECT client{0, 0, 800, 600};
-    World world{shooterLook};
-    world.client = &client;
-    world.algorithmList.add(new WorldBuilder(&world));
-    surface.fill(RGB(255, 255, 255));
-    world.lastList.get(0)->draw(surface.dc());
-    selectStockPenAndBrush(surface.dc());
-    EXPECT_EQ(surface.pixel(700, 300), black);
-    EXPECT_EQ(surface.pixel(750, 400), grey);
-    EXPECT_EQ(surface.pixel(730, 150), green);
-    EXPECT_EQ(surface.pixel(850, 150), RGB(255, 255, 255));
 }
 
 } // namespace

@@ -127,6 +127,11 @@ TEST_F(InputTest, F2AnnouncesAndRestartsTheGame) {
     // As the window procedure runs it: under the scene lock, which the restart takes again.
     // No frame may start before the outermost unlock.
     HDC shown = nextFrame(built.game);
+    World& world = built.world();
+    world.heldKeys[1] = 'Q';
+    world.leftButton = 1;
+    world.rightButton = 2;
+    world.mouse = Vec2(123, 456);
     built.game.lockScene();
     press(VK_F2);
     EXPECT_EQ(nextFrame(built.game), shown);
@@ -137,9 +142,14 @@ TEST_F(InputTest, F2AnnouncesAndRestartsTheGame) {
     EXPECT_EQ(built.player().position.y, 500.0f);
     EXPECT_EQ(built.arena().origin.y, 0.0f);
     EXPECT_EQ(built.world().solidList.count(), 0);
-    EXPECT_EQ(built.world().heldKeys[0], VK_UP);
+    // The input state stays: the held key moves the new player from the arena's centre, two
+    // steps in the frame that also catches up the tick counted while the scene was locked.
+    EXPECT_EQ(world.heldKeys[0], VK_UP);
+    EXPECT_EQ(world.heldKeys[1], 'Q');
+    EXPECT_TRUE(world.leftButton == 1 && world.rightButton == 2 && world.mouse.y == 456.0f);
     built.game.unlockScene();
     EXPECT_NE(nextFrame(built.game), shown);
+    EXPECT_EQ(built.player().position.y, 490.0f);
 }
 
 // The pixels of a colour in the box where the word "pause" is written.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class PlayerTest : public ::testing::Test {
@@ -90,45 +92,36 @@ TEST_F(PlayerTest, ChangesWeaponOncePerRightButtonPress) {
     EXPECT_EQ(player().weaponIndex, 7u);
 }
 
-TEST_F(PlayerTest, RaisesTheCadenceFlagsEveryFifthAndFortiethTick) {
-    for (int tick = 1; tick <= 4; ++tick) {
-        player().update();
+// With the left button held from the start, each weapon fires on these ticks: the stream and
+// the flame on every one; the scatter and the volley on the tick after every 5th, the bomb on
+// the tick after every 40th, when their flags have risen (after that tick's fire step). The
+// weapon is its index mod 5.
+TEST(PlayerFire, EachWeaponFiresAtItsOwnPaceWhileTheButtonIsHeld) {
+    struct Case {
+        unsigned int weapon;
+        int ticks;
+        std::vector<int> firing;
+    };
+    const Case cases[] = {{0, 16, {6, 11, 16}},
+                          {6, 3, {1, 2, 3}},
+                          {2, 81, {41, 81}},
+                          {3, 3, {1, 2, 3}},
+                          {4, 16, {6, 11, 16}}};
+    for (const Case& c : cases) {
+        BuiltGame built;
+        built.world().leftButton = 1;
+        Player& player = built.player();
+        player.weaponIndex = c.weapon;
+        std::vector<int> firing;
+        for (int tick = 1; tick <= c.ticks; ++tick) {
+            const int before = built.world().objectList.count();
+            player.update();
+            if (built.world().objectList.count() > before) {
+                firing.push_back(tick);
+            }
+        }
+        EXPECT_EQ(firing, c.firing) << "weapon " << c.weapon;
     }
-    EXPECT_FALSE(player().scatterReady);
-    EXPECT_FALSE(player().volleyReady);
-    player().update();
-    EXPECT_TRUE(player().scatterReady);
-    EXPECT_TRUE(player().volleyReady);
-    EXPECT_FALSE(player().bombReady);
-    for (int tick = 6; tick <= 39; ++tick) {
-        player().update();
-    }
-    EXPECT_FALSE(player().bombReady);
-    player().update();
-    EXPECT_TRUE(player().bombReady);
-    EXPECT_EQ(player().frameCounter, 40u);
-}
-
-TEST_F(PlayerTest, PacedWeaponFiresOnTheTickAfterItsFlagRises) {
-    built.world().leftButton = 1;
-    PtrList<Entity>& objects = built.world().objectList;
-    for (int tick = 1; tick <= 5; ++tick) {
-        player().update();
-        EXPECT_EQ(objects.count(), 1) << tick;
-    }
-    // Raised by the fifth tick after its fire step, taken by the sixth.
-    EXPECT_TRUE(player().scatterReady);
-    player().update();
-    EXPECT_FALSE(player().scatterReady);
-    EXPECT_EQ(objects.count(), 5); // the player and four bolts
-}
-
-TEST_F(PlayerTest, UnpacedWeaponFiresEveryTick) {
-    built.world().leftButton = 1;
-    player().weaponIndex = 6; // 6 mod 5 = the stream
-    player().update();
-    player().update();
-    EXPECT_EQ(built.world().objectList.count(), 3);
 }
 
 // A solid that touches every point, counting the questions.

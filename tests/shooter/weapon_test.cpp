@@ -158,17 +158,6 @@ TEST_F(Armed, VolleyFollowsTheAim) {
     }
 }
 
-TEST_F(Armed, AHeldButtonFiresBombsOnTheTicksAfterEveryFortieth) {
-    player->weaponIndex = 2;
-    scene.world.leftButton = 1;
-    for (int tick = 1; tick <= 121; ++tick) {
-        const int before = scene.objects();
-        player->update();
-        const bool fired = scene.objects() > before;
-        EXPECT_EQ(fired, tick == 41 || tick == 81 || tick == 121) << tick;
-    }
-}
-
 TEST_F(Armed, AWeaponSelectedAfterAPauseFiresInTheFirstTickOfThePress) {
     for (int tick = 0; tick < 12; ++tick) {
         player->update();

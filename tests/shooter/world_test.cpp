@@ -145,30 +145,6 @@ TEST_P(WorldOfLook, RestartLeavesOneFreshSetOfEverythingHoweverOften) {
     EXPECT_FALSE(stars().stars[0].x == firstStar.x && stars().stars[0].y == firstStar.y);
 }
 
-TEST(WorldRestart, KeepsTheInputState) {
-    BuiltGame built;
-    World& world = built.world();
-    world.heldKeys[0] = VK_UP;
-    world.heldKeys[1] = 'Q';
-    world.leftButton = 1;
-    world.rightButton = 2;
-    world.mouse = Vec2(123, 456);
-    built.player().position = Vec2(100, 100);
-
-    built.game.restart();
-
-    EXPECT_EQ(world.heldKeys[0], VK_UP);
-    EXPECT_EQ(world.heldKeys[1], 'Q');
-    EXPECT_EQ(world.leftButton, 1);
-    EXPECT_EQ(world.rightButton, 2);
-    EXPECT_EQ(world.mouse.x, 123.0f);
-    EXPECT_EQ(world.mouse.y, 456.0f);
-    // The held key moves the new player from the arena's centre.
-    built.player().update();
-    EXPECT_EQ(built.player().position.x, 500.0f);
-    EXPECT_EQ(built.player().position.y, 495.0f);
-}
-
 TEST_P(WorldOfLook, TeardownReturnsEveryEntitySolidPenAndBrush) {
     const int entities = liveEntityCount;
     const int solids = liveSolidCount;

@@ -23,34 +23,12 @@ BOOL CALLBACK matchRect(HWND window, LPARAM) {
     return found == nullptr;
 }
 
-// A box given by its top-left corner on the screen, relative to the window's corner.
-void print(const char* label, POINT corner, LONG width, LONG height) {
-    std::printf("%s %ld %ld %ld %ld\n", label, corner.x - wanted.left, corner.y - wanted.top, width,
-                height);
-}
-
 BOOL CALLBACK printControl(HWND control, LPARAM) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    char label[32];
-    std::snprintf(label, sizeof label, "control %d", GetDlgCtrlID(control));
-    print(label, {rect.left, rect.top}, rect.right - rect.left, rect.bottom - rect.top);
+    RECT r{};
+    GetWindowRect(control, &r);
+    std::printf("control %d %ld %ld %ld %ld\n", GetDlgCtrlID(control), r.left - wanted.left,
+                r.top - wanted.top, r.right - r.left, r.bottom - r.top);
     return TRUE;
-}
-
-int describeWindow() {
-    EnumWindows(matchRect, 0);
-    if (found == nullptr) {
-        std::fprintf(stderr, "no visible window there\n");
-        return 1;
-    }
-    RECT client{};
-    GetClientRect(found, &client);
-    POINT corner{0, 0};
-    ClientToScreen(found, &corner);
-    print("client", corner, client.right, client.bottom);
-    EnumChildWindows(found, printControl, 0);
-    return 0;
 }
 
 int describeText(const char* text) {
@@ -59,8 +37,7 @@ int describeText(const char* text) {
     HDC dc = CreateCompatibleDC(screen);
     SIZE box{};
     GetTextExtentPoint32A(dc, text, length, &box);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.cx, box.cy);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    HGDIOBJ previous = SelectObject(dc, CreateCompatibleBitmap(screen, box.cx, box.cy));
     TextOutA(dc, 0, 0, text, length);
     std::printf("P3\n%ld %ld\n255\n", box.cx, box.cy);
     for (int y = 0; y < box.cy; ++y) {
@@ -77,15 +54,27 @@ int describeText(const char* text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 6 && std::strcmp(argv[1], "window") == 0) {
-        const int x = std::atoi(argv[2]);
-        const int y = std::atoi(argv[3]);
-        wanted = {x, y, x + std::atoi(argv[4]), y + std::atoi(argv[5])};
-        return describeWindow();
-    }
     if (argc == 3 && std::strcmp(argv[1], "text") == 0) {
         return describeText(argv[2]);
     }
-    std::fprintf(stderr, "usage: window_probe window X Y W H | window_probe text STRING\n");
-    return 2;
+    if (argc != 6 || std::strcmp(argv[1], "window") != 0) {
+        std::fprintf(stderr, "usage: window_probe window X Y W H | window_probe text STRING\n");
+        return 2;
+    }
+    const int x = std::atoi(argv[2]);
+    const int y = std::atoi(argv[3]);
+    wanted = {x, y, x + std::atoi(argv[4]), y + std::atoi(argv[5])};
+    EnumWindows(matchRect, 0);
+    if (found == nullptr) {
+        std::fprintf(stderr, "no visible window at %d,%d\n", x, y);
+        return 1;
+    }
+    RECT client{};
+    GetClientRect(found, &client);
+    POINT corner{0, 0};
+    ClientToScreen(found, &corner);
+    std::printf("client %ld %ld %ld %ld\n", corner.x - x, corner.y - y, client.right,
+                client.bottom);
+    EnumChildWindows(found, printControl, 0);
+    return 0;
 }
