@@ -247,10 +247,8 @@ TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedR
     RecordingScene demo(EngineStyle::Demo);
     game.attachWindow(window.handle());
     demo.attachWindow(window.handle());
-    RECT frame{0, 0, 200, 150};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    SetWindowPos(window.handle(), nullptr, 0, 0, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window.handle(), nullptr, 0, 0, 200, 150,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (RecordingScene* scene : {&game, &demo}) {
         scene->lockScene();
         scene->onSize(SIZE_RESTORED, MAKELPARAM(200, 150));

@@ -1,5 +1,7 @@
-// TestWindow: an unshown overlapped window whose client area has the requested size.
+// TestWindow: an unshown pop-up window whose client area has the requested size.
 #include "test_window.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -21,11 +23,19 @@ std::string classFor(WNDPROC procedure) {
 } // namespace
 
 TestWindow::TestWindow(int clientWidth, int clientHeight, WNDPROC procedure) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    window_ = CreateWindowExA(0, classFor(procedure).c_str(), "test", WS_OVERLAPPEDWINDOW, 0, 0,
-                              frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    // A pop-up without a sizing frame, like the shooter's own window: Windows limits an
+    // overlapped window to the screen's maximum tracking size when it creates it, so a client
+    // area taller than the screen minus a caption would silently come out smaller, and every
+    // position derived from it would move with the test machine's screen.
+    window_ = CreateWindowExA(0, classFor(procedure).c_str(), "test", WS_POPUP, 0, 0, clientWidth,
+                              clientHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (window_ == nullptr || client.right != clientWidth || client.bottom != clientHeight) {
+        ADD_FAILURE() << "the test window's client area is " << client.right << " x "
+                      << client.bottom << ", not the " << clientWidth << " x " << clientHeight
+                      << " the test asked for";
+    }
 }
 
 TestWindow::~TestWindow() {

@@ -1,4 +1,5 @@
-// A hidden top-level window of a given client size, for code that needs a real HWND.
+// A hidden top-level window of exactly the given client size, whatever the screen's size, for
+// code that needs a real HWND.
 #pragma once
 
 #include <windows.h>
