@@ -1,33 +1,24 @@
-// Backdrop: what lies under the world, drawn by the look's ground. On a dark ground it paints
-// the view very dark grey and the arena black inside a white frame; on a white one it outlines
-// the arena, the view and the panel in grey and fills nothing. The arena's frame or outline
-// scrolls with the arena.
+// FilledBackdrop: what lies under the world on a filled look: the view painted inside its edge,
+// then the arena painted inside its frame, which scrolls with the arena. It sits first in
+// backgroundList, so everything else is drawn over it.
 #pragma once
 
-#include "entity.h"
 #include "gdi_objects.h"
-
-#include <optional>
+#include "look/shooter_look.h"
+#include "world/entity.h"
 
 class World;
 
-class Backdrop : public Entity {
+class FilledBackdrop : public Entity {
 public:
-    // Creates only the pens and brushes its ground draws with.
-    explicit Backdrop(World* owner);
-    ~Backdrop() override;
+    FilledBackdrop(World* owner, const FilledBackdropLook& look);
+    ~FilledBackdrop() override;
 
     void draw(HDC dc) override;
 
     World* world;
-    // The arena's frame on a dark ground, the outline of every region on a white one.
-    Pen edgePen;
-    // A dark ground's only.
-    std::optional<Pen> viewPen;
-    std::optional<SolidBrush> viewBrush;
-    std::optional<SolidBrush> arenaBrush;
-
-private:
-    void drawFilled(HDC dc) const;
-    void drawOutlines(HDC dc) const;
+    Pen viewPen;
+    SolidBrush viewBrush;
+    Pen framePen;
+    SolidBrush arenaBrush;
 };
