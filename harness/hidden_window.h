@@ -1,14 +1,16 @@
-// A hidden top-level window of a given client size, for code that needs a real HWND.
+// HiddenWindow: a real top-level window that is never shown, with a client area of a given size,
+// for scenes that need an HWND when the tests and the tools drive them without the shell; and
+// the message pump that delivers what such a window is sent.
 #pragma once
 
 #include <windows.h>
 
-class TestWindow {
+class HiddenWindow {
 public:
-    TestWindow(int clientWidth, int clientHeight, WNDPROC procedure = DefWindowProcA);
-    ~TestWindow();
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
+    HiddenWindow(int clientWidth, int clientHeight, WNDPROC procedure = DefWindowProcA);
+    ~HiddenWindow();
+    HiddenWindow(const HiddenWindow&) = delete;
+    HiddenWindow& operator=(const HiddenWindow&) = delete;
 
     HWND handle() const { return window_; }
 

@@ -1,42 +1,34 @@
-// The scenario driver's frame surface: a screen-compatible memory surface of a given size with a
-// hidden window for the scenes to attach to, and the engine's per-frame work around a scene's
-// renderFrame. The benchmark times these frames; the recorder writes them out.
+// OffscreenSurface: a surface to draw frames on without a window, for the tests and the tools
+// that drive scenes by hand: a 32-bit top-down device-independent bitmap selected into a memory
+// DC, white when made, whose pixels lie in memory where they can be read.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
+#include <cstdint>
 
-// A frame surface and the "window" it is copied to, both compatible with the screen.
-class BenchSurface {
+class OffscreenSurface {
 public:
-    BenchSurface(int width, int height);
-    ~BenchSurface();
-    BenchSurface(const BenchSurface&) = delete;
-    BenchSurface& operator=(const BenchSurface&) = delete;
+    OffscreenSurface(int width, int height);
+    ~OffscreenSurface();
+    OffscreenSurface(const OffscreenSurface&) = delete;
+    OffscreenSurface& operator=(const OffscreenSurface&) = delete;
 
-    HDC dc() const { return frameDC; }
-    int width() const { return surfaceWidth; }
-    int height() const { return surfaceHeight; }
-    // A hidden window whose client area has the surface's size, for scenes that need one.
-    HWND window() const { return windowHandle; }
-    // What the engine does on WM_PAINT: copy the whole surface to the window.
-    void copyToWindow() const;
+    HDC dc() const { return dc_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // The whole surface: the view a frame on it fills.
+    RECT area() const { return RECT{0, 0, width_, height_}; }
+
+protected:
+    // Row by row from the top, one 0x??RRGGBB value per pixel; GdiFlush before touching them.
+    std::uint32_t* pixels() const { return pixels_; }
 
 private:
-    int surfaceWidth;
-    int surfaceHeight;
-    HWND windowHandle;
-    HDC frameDC;
-    HBITMAP frameBitmap;
-    HDC copyDC;
-    HBITMAP copyBitmap;
+    int width_;
+    int height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    std::uint32_t* pixels_ = nullptr;
 };
-
-// Plays frame frameIndex of a scenario (counting from 0): its scripted input and one tick of the
-// scene's renderFrame into target.
-using FrameDrawer = std::function<void(HDC target, int frameIndex)>;
-
-// What the engine's render thread does around the scene: the clear to white, the drawer (none
-// for an empty scene), and the surface's stock pen and brush selected back.
-void drawFrame(const BenchSurface& surface, const FrameDrawer& draw, int frameIndex);

@@ -1,7 +1,7 @@
 // The engine's frame cycle driven tick by tick: how ticks fold into elapsedTicks, what pausing,
 // locking, painting and resizing do, and what a frame leaves selected in its surface.
 #include "engine.h"
-#include "test_window.h"
+#include "hidden_window.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ class FrameCycle : public ::testing::Test {
 protected:
     void SetUp() override { scene.attachWindow(window.handle()); }
 
-    TestWindow window{320, 240};
+    HiddenWindow window{320, 240};
     RecordingScene scene;
 };
 
@@ -242,15 +242,13 @@ TEST_F(FrameCycle, DeactivationPausesAndActivationEndsAnyPause) {
 }
 
 TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedResize) {
-    TestWindow window(320, 240);
+    HiddenWindow window(320, 240);
     RecordingScene game(EngineStyle::Game);
     RecordingScene demo(EngineStyle::Demo);
     game.attachWindow(window.handle());
     demo.attachWindow(window.handle());
-    RECT frame{0, 0, 200, 150};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    SetWindowPos(window.handle(), nullptr, 0, 0, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window.handle(), nullptr, 0, 0, 200, 150,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (RecordingScene* scene : {&game, &demo}) {
         scene->lockScene();
         scene->onSize(SIZE_RESTORED, MAKELPARAM(200, 150));
@@ -261,7 +259,7 @@ TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedR
 }
 
 TEST(FrameCycleTimer, TheRealTimerDrivesFramesUntilPaused) {
-    TestWindow window(64, 48);
+    HiddenWindow window(64, 48);
     RecordingScene scene;
     scene.start(window.handle());
     EXPECT_EQ(1, scene.built);
