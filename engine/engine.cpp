@@ -1,6 +1,7 @@
 // Engine frame cycle: surfaces, timer ticks, render threads, painting, pausing and locking.
 #include "engine.h"
 
+#include "frame_steps.h"
 #include "gdi_objects.h"
 
 #include <mmsystem.h>
@@ -163,15 +164,14 @@ DWORD WINAPI Engine::renderThreadMain(LPVOID parameter) {
 }
 
 void Engine::drawFrame(const FrameJob& job) {
-    PatBlt(job.target, viewRect.x, viewRect.y, viewRect.width, viewRect.height, WHITENESS);
-    const std::uint64_t now = tickCount;
-    const std::int32_t elapsed = static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(lastFrameTick));
-    renderFrame(job.target, elapsed);
-    // Whatever a scene left selected can then be deleted when its object dies.
-    selectStockPenAndBrush(job.target);
-    // Batched GDI calls of a thread that ends can be dropped: finish them before publishing.
-    GdiFlush();
+    const RECT view{viewRect.x, viewRect.y, viewRect.x + viewRect.width,
+                    viewRect.y + viewRect.height};
+    std::uint64_t now = 0;
+    drawSceneFrame(job.target, view, [&](HDC target) {
+        now = tickCount;
+        renderFrame(target, static_cast<std::int32_t>(static_cast<std::uint32_t>(now) -
+                                                      static_cast<std::uint32_t>(lastFrameTick)));
+    });
     lastFrameTick = now;
     // Once the flag is free the next frame may start and the engine may even be torn down
     // (its destructor waits only for the latest frame): take what the repaint needs first, so

@@ -4,12 +4,12 @@
 
 #include "scene_harness.h"
 
-#include "ball_repel_scene.h"
-#include "ball_toss_scene.h"
-#include "demo_scene.h"
+#include "ball_repel/ball_repel_scene.h"
+#include "ball_toss/ball_toss_scene.h"
+#include "ball_toss/trail_ball.h"
+#include "common/demo_scene.h"
 #include "gdi_objects.h"
-#include "rope_chase_scene.h"
-#include "trail_ball.h"
+#include "rope_chase/rope_chase_scene.h"
 
 #include <string>
 #include <vector>
@@ -165,7 +165,7 @@ TEST(DemoFrame, LeavesTheSurfacesPenAndBrushAsItFoundThem) {
 }
 
 TEST(DemoKeys, EscapeAsksTheWindowToClose) {
-    TestWindow window(clientWidth, clientHeight, countingProcedure);
+    HiddenWindow window(clientWidth, clientHeight, countingProcedure);
     EmptyScene scene;
     scene.attachWindow(window.handle());
     closeRequests = 0;
@@ -212,7 +212,7 @@ LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST(DemoKeys, F1ShowsTheHelpBox123WithAnOkButton) {
-    TestWindow window(clientWidth, clientHeight);
+    HiddenWindow window(clientWidth, clientHeight);
     EmptyScene scene;
     scene.attachWindow(window.handle());
     const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());

@@ -3,11 +3,11 @@
 
 #include "scene_harness.h"
 
-#include "ball_toss_scene.h"
-#include "firework_burst.h"
-#include "firework_spark.h"
+#include "ball_toss/ball_toss_scene.h"
+#include "common/firework_burst.h"
+#include "common/firework_spark.h"
 #include "gdi_objects.h"
-#include "rope_chase_scene.h"
+#include "rope_chase/rope_chase_scene.h"
 
 #include <algorithm>
 #include <cmath>

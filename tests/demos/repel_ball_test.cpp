@@ -3,8 +3,8 @@
 
 #include "scene_harness.h"
 
-#include "ball_repel_scene.h"
-#include "repel_ball.h"
+#include "ball_repel/ball_repel_scene.h"
+#include "ball_repel/repel_ball.h"
 
 #include <cmath>
 #include <memory>

@@ -4,10 +4,10 @@
 
 #include "scene_harness.h"
 
-#include "ball_toss_scene.h"
-#include "firework_burst.h"
+#include "ball_toss/ball_toss_scene.h"
+#include "ball_toss/trail_ball.h"
+#include "common/firework_burst.h"
 #include "gdi_objects.h"
-#include "trail_ball.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // counters consistent and the process alive.
 #include "engine.h"
 #include "gdi_objects.h"
-#include "test_window.h"
+#include "hidden_window.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
@@ -222,7 +222,7 @@ class EngineStress : public ::testing::Test {
 protected:
     void SetUp() override { scene.start(window.handle()); }
 
-    TestWindow window{320, 240};
+    HiddenWindow window{320, 240};
     StressScene scene;
 };
 
@@ -338,7 +338,7 @@ TEST_F(EngineStress, MinimisingStopsFramesUntilRestoredAtTheNewSize) {
 
 TEST(EngineStressClose, ACloseRequestDuringASlowFrameWaitsForItThenTheSceneCanGo) {
     for (int run = 0; run < 10; ++run) {
-        TestWindow window(200, 150, closingWindowProc);
+        HiddenWindow window(200, 150, closingWindowProc);
         auto scene = std::make_unique<StressScene>();
         scene->start(window.handle());
         routedScene = scene.get();
@@ -378,7 +378,7 @@ namespace {
 // Wine creates a few GDI objects of its own the first time a window draws; a census taken
 // after this does not count them.
 void warmUpGdi() {
-    TestWindow window(16, 16);
+    HiddenWindow window(16, 16);
     auto scene = std::make_unique<StressScene>();
     scene->attachWindow(window.handle());
     scene->onPaint();
@@ -411,7 +411,7 @@ bool awaitBareFrames(int count) {
 
 TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeavesNothing) {
     warmUpGdi();
-    TestWindow window(200, 150);
+    HiddenWindow window(200, 150);
     const int memoryDCs = liveGdiObjects(OBJ_MEMDC);
     const int bitmaps = liveGdiObjects(OBJ_BITMAP);
     const int counted = gdiCount::live();

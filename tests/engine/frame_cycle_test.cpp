@@ -1,7 +1,7 @@
 // The engine's frame cycle driven tick by tick: how ticks fold into elapsedTicks, what pausing,
 // locking, painting and resizing do, and what a frame leaves selected in its surface.
 #include "engine.h"
-#include "test_window.h"
+#include "hidden_window.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ class FrameCycle : public ::testing::Test {
 protected:
     void SetUp() override { scene.attachWindow(window.handle()); }
 
-    TestWindow window{320, 240};
+    HiddenWindow window{320, 240};
     RecordingScene scene;
 };
 
@@ -242,7 +242,7 @@ TEST_F(FrameCycle, DeactivationPausesAndActivationEndsAnyPause) {
 }
 
 TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedResize) {
-    TestWindow window(320, 240);
+    HiddenWindow window(320, 240);
     RecordingScene game(EngineStyle::Game);
     RecordingScene demo(EngineStyle::Demo);
     game.attachWindow(window.handle());
@@ -259,7 +259,7 @@ TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedR
 }
 
 TEST(FrameCycleTimer, TheRealTimerDrivesFramesUntilPaused) {
-    TestWindow window(64, 48);
+    HiddenWindow window(64, 48);
     RecordingScene scene;
     scene.start(window.handle());
     EXPECT_EQ(1, scene.built);

@@ -1,7 +1,7 @@
 // The options dialog of the shooter programs: what its fields show and how entries are read.
 #include "app_shell.h"
 #include "resource_ids.h"
-#include "test_window.h"
+#include "hidden_window.h"
 
 #include <gtest/gtest.h>
 

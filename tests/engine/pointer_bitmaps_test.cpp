@@ -7,7 +7,7 @@
 #include "sprite.h"
 #include "test_resource_ids.h"
 #include "test_surface.h"
-#include "test_window.h"
+#include "hidden_window.h"
 
 #include <cstdint>
 #include <string>
@@ -119,7 +119,7 @@ TEST(PointerBitmaps, PictureIsLitOnBlackAndMaskIsBlackExactlyThere) {
 }
 
 TEST(PointerBitmaps, CrosshairPlacedUpLeftOfTheMouseCentresItsSmallCrossOnThePoint) {
-    TestWindow window(100, 100);
+    HiddenWindow window(100, 100);
     Sprite sprite;
     ASSERT_TRUE(sprite.load(window.handle(), IDB_POINTER, IDB_POINTER_MASK, 32, 32, true));
     TestSurface surface(80, 80, white);

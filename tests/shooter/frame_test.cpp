@@ -3,11 +3,11 @@
 // pointer's hot spot on the mouse point in each look.
 #include "world_fixture.h"
 
-#include "entity.h"
-#include "solid.h"
 #include "sprite.h"
 #include "test_surface.h"
 #include "variant_look.h"
+#include "world/entity.h"
+#include "world/solid.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // percentage and the four list counters.
 #include "world_fixture.h"
 
-#include "hud.h"
+#include "display/hud.h"
 #include "test_surface.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +20,8 @@ class HudTest : public ::testing::Test {
 protected:
     // Draws the heads-up display alone into a surface of the client's size.
     void drawHud() {
-        surface.fill(RGB(255, 255, 255));
-        built.world().lastList.get(0)->draw(surface.dc());
-        selectStockPenAndBrush(surface.dc());
+        drawSceneFrame(surface.dc(), surface.area(),
+                       [&](HDC target) { built.world().lastList.get(0)->draw(target); });
     }
     void removePlayer() {
         built.player().kill();
@@ -130,9 +129,8 @@ TEST_F(HudTest, FollowsThePanelOfASmallerWindow) {
     World world{shooterLook};
     world.client = &client;
     world.algorithmList.add(new WorldBuilder(&world));
-    surface.fill(RGB(255, 255, 255));
-    world.lastList.get(0)->draw(surface.dc());
-    selectStockPenAndBrush(surface.dc());
+    drawSceneFrame(surface.dc(), surface.area(),
+                   [&](HDC target) { world.lastList.get(0)->draw(target); });
     EXPECT_EQ(surface.pixel(700, 300), black);
     EXPECT_EQ(surface.pixel(750, 400), grey);
     EXPECT_EQ(surface.pixel(730, 150), green);

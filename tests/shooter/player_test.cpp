@@ -3,8 +3,8 @@
 // pixels.
 #include "world_fixture.h"
 
-#include "solid.h"
 #include "test_surface.h"
+#include "world/solid.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // and their posting once only.
 #include "combat_fixture.h"
 
-#include "end_message.h"
-#include "player.h"
-#include "spawner.h"
+#include "combat/player.h"
+#include "combat/spawner.h"
+#include "display/end_message.h"
 #include "variant_look.h"
 
 #include <gtest/gtest.h>

@@ -3,14 +3,14 @@
 // and a torn-down world leaving no entity, solid, pen or brush behind.
 #include "world_fixture.h"
 
-#include "backdrop.h"
-#include "entity.h"
+#include "display/filled_backdrop.h"
+#include "display/star_field.h"
 #include "gdi_objects.h"
-#include "solid.h"
 #include "sprite.h"
-#include "star_field.h"
 #include "test_surface.h"
 #include "variant_look.h"
+#include "world/entity.h"
+#include "world/solid.h"
 
 #include <gtest/gtest.h>
 
@@ -229,11 +229,11 @@ struct Regions {
     World world;
 };
 
-TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
+TEST(FilledBackdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
     Regions regions(1300, 1100); // arena at (100, 50)
     TestSurface surface(1300, 1100);
     {
-        Backdrop backdrop(&regions.world);
+        FilledBackdrop backdrop(&regions.world, std::get<FilledBackdropLook>(shooterLook.backdrop));
         backdrop.draw(surface.dc());
         selectStockPenAndBrush(surface.dc());
     }

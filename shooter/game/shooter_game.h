@@ -5,8 +5,8 @@
 #pragma once
 
 #include "engine.h"
-#include "shooter_look.h"
-#include "world.h"
+#include "look/shooter_look.h"
+#include "world/world.h"
 
 #include <windows.h>
 
