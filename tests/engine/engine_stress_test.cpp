@@ -61,10 +61,11 @@ int openHandles() {
 }
 
 // Scene that checks every frame against the engine's promises: one frame at a time, never
-// during an input handler, drawn on a surface cleared to its full size, both surfaces alike.
+// during an input handler, drawn on a surface cleared to its full size, both surfaces alike,
+// within one client rectangle from start to end.
 class StressScene : public Engine {
 public:
-    StressScene() : Engine(EngineStyle::Game) {
+    explicit StressScene(EngineStyle style = EngineStyle::Game) : Engine(style) {
         frameDone = CreateEventA(nullptr, FALSE, FALSE, nullptr);
         frameStarted = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         frameRelease = CreateEventA(nullptr, TRUE, TRUE, nullptr);
@@ -89,6 +90,8 @@ public:
         if (elapsedTicks < 1) {
             framesWithoutTicks += 1;
         }
+        const RECT bounds = clientRect;
+        boundsSeen.push_back(SIZE{bounds.right, bounds.bottom});
         elapsedSum += elapsedTicks;
         const SIZE size = bitmapSizeOf(target);
         if (!(size == bitmapSizeOf(front.load()))) {
@@ -105,8 +108,20 @@ public:
         }
         lastFrameWidth = size.cx;
         lastFrameHeight = size.cy;
-        SetEvent(frameStarted);
-        WaitForSingleObject(frameRelease, INFINITE);
+        // Only a frame that is held signals, so the start a test awaits is the held frame's.
+        if (WaitForSingleObject(frameRelease, 0) == WAIT_TIMEOUT) {
+            SetEvent(frameStarted);
+            WaitForSingleObject(frameRelease, INFINITE);
+        }
+        // The scenes' catch-up loops read their bounds again and again while they move objects.
+        for (int step = 0; step < 1000; ++step) {
+            const RECT again = clientRect;
+            if (!EqualRect(&again, &bounds)) {
+                boundsMoved += 1;
+                boundsSeen.push_back(SIZE{again.right, again.bottom});
+                break;
+            }
+        }
         frames += 1;
         frameRunning = false;
         SetEvent(frameDone);
@@ -158,6 +173,7 @@ public:
         EXPECT_EQ(0, framesWithoutTicks.load());
         EXPECT_EQ(0, surfacesUnlike.load());
         EXPECT_EQ(0, framesNotCleared.load());
+        EXPECT_EQ(0, boundsMoved.load());
         // The frames consumed exactly the ticks up to the last one; nothing was invented.
         EXPECT_LE(static_cast<std::uint64_t>(elapsedSum.load()), ticksCounted());
         // No paint was refused: one up per counted tick, one down per performed paint.
@@ -173,6 +189,9 @@ public:
     std::atomic<int> framesWithoutTicks{0};
     std::atomic<int> surfacesUnlike{0};
     std::atomic<int> framesNotCleared{0};
+    std::atomic<int> boundsMoved{0};
+    // Render thread, one frame at a time; read once frames are stopped.
+    std::vector<SIZE> boundsSeen;
     std::atomic<long long> elapsedSum{0};
     std::atomic<int> lastFrameWidth{0};
     std::atomic<int> lastFrameHeight{0};
@@ -303,6 +322,47 @@ TEST_F(EngineStress, ResizeStormsKeepBothSurfacesAtTheViewSizeWhileFramesRun) {
     scene.pause();
     EXPECT_EQ(0, wrongSurfaces);
     EXPECT_EQ(0, lockedResizesThatChangedSurfaces);
+    scene.expectConsistentCounters(0);
+}
+
+TEST(EngineStressBounds, ADemoResizeStormNeverMovesTheBoundsUnderAFrame) {
+    TestWindow window(320, 240);
+    StressScene scene(EngineStyle::Demo);
+    scene.start(window.handle());
+    const SIZE sizes[] = {{200, 150}, {320, 240}};
+    {
+        TickStorm storm(scene);
+        for (int round = 0; round < 200; ++round) {
+            const SIZE size = sizes[round % 2];
+            RECT frame{0, 0, size.cx, size.cy};
+            AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
+            SetWindowPos(window.handle(), nullptr, 0, 0, frame.right - frame.left,
+                         frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // Every fourth resize meets a frame that goes on once the resize stopped the ticks.
+            std::thread releaser;
+            if (round % 4 == 0) {
+                scene.holdNextFrame();
+                scene.awaitFrameStart();
+                releaser = std::thread([&scene] {
+                    while (scene.active) {
+                        std::this_thread::yield();
+                    }
+                    scene.releaseFrame();
+                });
+            }
+            scene.onSize(SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
+            if (releaser.joinable()) {
+                releaser.join();
+            }
+        }
+        ASSERT_TRUE(scene.awaitMoreFrames(3));
+    }
+    scene.pause();
+    int torn = 0;
+    for (const SIZE& seen : scene.boundsSeen) {
+        torn += seen == sizes[0] || seen == sizes[1] ? 0 : 1;
+    }
+    EXPECT_EQ(0, torn);
     scene.expectConsistentCounters(0);
 }
 

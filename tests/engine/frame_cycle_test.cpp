@@ -2,10 +2,13 @@
 // locking, painting and resizing do, and what a frame leaves selected in its surface.
 #include "engine.h"
 #include "test_window.h"
+#include "window_routing.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -20,7 +23,7 @@ public:
     }
     ~RecordingScene() {
         SetEvent(frameRelease);
-        waitForFrame();
+        pause();
         CloseHandle(frameStarted);
         CloseHandle(frameRelease);
     }
@@ -28,6 +31,10 @@ public:
     void renderFrame(HDC target, int elapsedTicks) override {
         if (handlerRunning) {
             frameDuringHandler = true;
+        }
+        if (lockInFrame) {
+            lockScene(); // has the scene already: must neither wait for itself nor free it
+            unlockScene();
         }
         targets.push_back(target);
         frontAtStart.push_back(front);
@@ -50,10 +57,11 @@ public:
     }
     void awaitFrameStart() { WaitForSingleObject(frameStarted, INFINITE); }
     void releaseFrame() { SetEvent(frameRelease); }
+    void awaitFrameDone() { WaitForSingleObject(frameDoneEvent(), INFINITE); }
 
     void tickAndFinish() {
         onTimerTick();
-        waitForFrame();
+        awaitFrameDone();
     }
 
     std::vector<int> elapsed;
@@ -62,6 +70,7 @@ public:
     std::atomic<int> framesFinished{0};
     std::atomic<bool> handlerRunning{false};
     std::atomic<bool> frameDuringHandler{false};
+    bool lockInFrame = false;
     int built = 0;
     HPEN leavePen = nullptr;
     HBRUSH leaveBrush = nullptr;
@@ -116,7 +125,7 @@ TEST_F(FrameCycle, TicksDuringASlowFrameFoldIntoTheNextFrame) {
     scene.onTimerTick();
     EXPECT_EQ(1u, scene.targets.size()) << "a tick during a frame starts nothing";
     scene.releaseFrame();
-    scene.waitForFrame();
+    scene.awaitFrameDone();
     scene.tickAndFinish();
     EXPECT_EQ((std::vector<int>{1, 3}), scene.elapsed);
     EXPECT_EQ(4, scene.paintBalanceNow()) << "no paints happened: one per counted tick";
@@ -249,8 +258,8 @@ TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedR
     demo.attachWindow(window.handle());
     RECT frame{0, 0, 200, 150};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    SetWindowPos(window.handle(), nullptr, 0, 0, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window.handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (RecordingScene* scene : {&game, &demo}) {
         scene->lockScene();
         scene->onSize(SIZE_RESTORED, MAKELPARAM(200, 150));
@@ -258,6 +267,93 @@ TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedR
     }
     EXPECT_EQ(320, game.clientRect.right);
     EXPECT_EQ(200, demo.clientRect.right);
+}
+
+TEST(FrameCycleStyles, OnlyTheOutermostUnlockOfTheHolderFreesTheFramesInBothStyles) {
+    TestWindow window(320, 240);
+    for (EngineStyle style : {EngineStyle::Game, EngineStyle::Demo}) {
+        RecordingScene scene(style);
+        scene.attachWindow(window.handle());
+        // A key pressed while a help box is open is handled inside the key handler's lock.
+        scene.lockScene();
+        scene.lockScene();
+        scene.unlockScene();
+        scene.tickAndFinish();
+        EXPECT_EQ(0u, scene.elapsed.size()) << "the inner unlock freed the frames";
+        scene.unlockScene();
+        scene.tickAndFinish();
+        EXPECT_EQ(1u, scene.elapsed.size());
+        // A frame that locks the scene has it already; an unlock without a lock frees nothing.
+        scene.lockInFrame = true;
+        scene.tickAndFinish();
+        scene.lockInFrame = false;
+        scene.holdNextFrame();
+        scene.onTimerTick();
+        scene.awaitFrameStart();
+        scene.unlockScene();
+        scene.onTimerTick();
+        scene.releaseFrame();
+        scene.pause(); // waits for the latest frame, a second one included
+        EXPECT_EQ(3u, scene.elapsed.size()) << "a second frame drew into the same surface";
+    }
+}
+
+namespace {
+HANDLE creationRefused = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+HANDLE WINAPI refuseThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
+                           LPDWORD) {
+    SetEvent(creationRefused);
+    return nullptr;
+}
+
+Engine* reportingScene = nullptr;
+LRESULT CALLBACK reportingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == Engine::threadFailedMessage) {
+        routing::routeFrameMessage(*reportingScene, window, message, wParam, lParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Every message box opened on this thread, as "owner|caption|text"; each is answered at once.
+std::vector<std::string> boxesSeen;
+LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    char kind[16] = {};
+    char caption[32] = {};
+    char text[64] = {};
+    GetClassNameA(box, kind, sizeof kind);
+    if (code == HCBT_ACTIVATE && lstrcmpA(kind, "#32770") == 0) {
+        GetWindowTextA(box, caption, sizeof caption);
+        GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
+        const bool owned = GetWindow(box, GW_OWNER) != nullptr;
+        boxesSeen.push_back(std::string(owned ? "owned" : "none") + "|" + caption + "|" + text);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+TEST(FrameCycleTimer, ADemoRenderThreadThatCannotStartIsReportedByTheWindowAndTicksGoOn) {
+    TestWindow window(64, 48, reportingWindowProc);
+    auto scene = std::make_unique<RecordingScene>(EngineStyle::Demo);
+    reportingScene = scene.get();
+    scene->startThread = refuseThread;
+    scene->start(window.handle());
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000));
+    // An input message frees the claimed surface; the next tick tries again, unless the timer
+    // thread is still showing the report.
+    scene->lockScene();
+    scene->unlockScene();
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000)) << "ticks stopped";
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
+    pumpMessages();
+    UnhookWindowsHookEx(hook);
+    scene.reset(); // kills the timer synchronously: no callback may still be waiting for a box
+    ASSERT_GE(boxesSeen.size(), 1u);
+    for (const std::string& box : boxesSeen) {
+        EXPECT_EQ("none|Error|Can't create Thread", box);
+    }
 }
 
 TEST(FrameCycleTimer, TheRealTimerDrivesFramesUntilPaused) {
@@ -270,7 +366,7 @@ TEST(FrameCycleTimer, TheRealTimerDrivesFramesUntilPaused) {
         scene.holdNextFrame();
         scene.releaseFrame();
         scene.awaitFrameStart();
-        scene.waitForFrame();
+        scene.awaitFrameDone();
     }
     scene.pause();
     int folded = 0;

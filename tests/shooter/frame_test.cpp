@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -212,6 +215,56 @@ TEST_P(PointerPlace, PutsTheSpritesHotSpotOnTheMouse) {
         }
     }
     EXPECT_GT(drawn, 0);
+}
+
+// Frames of a game wait at their start until the test lets them go; a frame that finds the
+// world gone counts itself and draws nothing.
+HANDLE frameHeld = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+HANDLE frameRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+std::atomic<bool> worldGone{false};
+std::atomic<int> framesAfterTheWorld{0};
+
+class WorldSentinel : public Entity {
+public:
+    WorldSentinel() { life = 1; }
+    ~WorldSentinel() override { worldGone = true; }
+};
+
+class HeldGame : public ShooterGame {
+public:
+    HeldGame() : ShooterGame(shooterLook) {}
+    void renderFrame(HDC target, int elapsedTicks) override {
+        SetEvent(frameHeld);
+        WaitForSingleObject(frameRelease, INFINITE);
+        if (worldGone) {
+            framesAfterTheWorld += 1;
+            return;
+        }
+        ShooterGame::renderFrame(target, elapsedTicks);
+    }
+};
+
+TEST(ShooterFrame, TheGameStopsItsFramesBeforeItsWorldGoes) {
+    TestWindow window(400, 300);
+    auto game = std::make_unique<HeldGame>();
+    game->showMessage = recordBox;
+    game->attachWindow(window.handle());
+    game->buildScene();
+    game->world.objectList.add(new WorldSentinel);
+    game->onTimerTick();
+    WaitForSingleObject(frameHeld, INFINITE);
+    // The frame goes on once the game stops its frames, while it is being destroyed.
+    const HeldGame* dying = game.get();
+    std::thread releaser([dying] {
+        while (dying->active) {
+            std::this_thread::yield();
+        }
+        SetEvent(frameRelease);
+    });
+    game.reset();
+    releaser.join();
+    EXPECT_TRUE(worldGone.load());
+    EXPECT_EQ(0, framesAfterTheWorld.load());
 }
 
 TEST(ShooterFrame, DrawsNoCrossHairWithoutItsSprite) {
