@@ -2,13 +2,10 @@
 // locking, painting and resizing do, and what a frame leaves selected in its surface.
 #include "engine.h"
 #include "test_window.h"
-#include "window_routing.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <memory>
-#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -182,21 +179,16 @@ TEST_F(FrameCycle, PaintingEveryFrameKeepsTheBalanceAndAPaintWithoutAFrameLowers
     EXPECT_STREQ("error: P=-1 count=5 ", scene.statusLine());
 }
 
-TEST_F(FrameCycle, AFrameStartsFromAWhiteSurface) {
-    const HDC back = scene.backSurface();
-    PatBlt(back, 0, 0, 320, 240, BLACKNESS);
-    scene.tickAndFinish();
-    EXPECT_EQ(RGB(255, 255, 255), GetPixel(scene.front.load(), 10, 10));
-    EXPECT_EQ(RGB(255, 255, 255), GetPixel(scene.front.load(), 319, 239));
-}
-
-TEST_F(FrameCycle, AFrameLeavesNoScenePenOrBrushSelected) {
+TEST_F(FrameCycle, AFrameStartsFromAWhiteSurfaceAndLeavesNoScenePenOrBrushSelected) {
+    PatBlt(scene.backSurface(), 0, 0, 320, 240, BLACKNESS);
     HPEN pen = CreatePen(PS_SOLID, 3, RGB(255, 0, 0));
     HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
     scene.leavePen = pen;
     scene.leaveBrush = brush;
     scene.tickAndFinish();
     const HDC drawn = scene.front.load();
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(drawn, 10, 10));
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(drawn, 319, 239));
     EXPECT_EQ(GetStockObject(BLACK_PEN), GetCurrentObject(drawn, OBJ_PEN));
     EXPECT_EQ(GetStockObject(WHITE_BRUSH), GetCurrentObject(drawn, OBJ_BRUSH));
     EXPECT_TRUE(DeleteObject(pen));
@@ -220,25 +212,6 @@ TEST_F(FrameCycle, AResizeRecreatesBothSurfacesUnlessLockedAndReactivatesEitherW
             EXPECT_EQ(expected.cy, bitmapSizeOf(surface).cy) << "locked " << locked;
         }
     }
-}
-
-TEST(FrameCycleStyles, OnlyTheDemoStyleRefreshesTheClientRectangleDuringALockedResize) {
-    TestWindow window(320, 240);
-    RecordingScene game(EngineStyle::Game);
-    RecordingScene demo(EngineStyle::Demo);
-    game.attachWindow(window.handle());
-    demo.attachWindow(window.handle());
-    RECT frame{0, 0, 200, 150};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    SetWindowPos(window.handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (RecordingScene* scene : {&game, &demo}) {
-        scene->lockScene();
-        scene->onSize(SIZE_RESTORED, MAKELPARAM(200, 150));
-        scene->unlockScene();
-    }
-    EXPECT_EQ(320, game.clientRect.right);
-    EXPECT_EQ(200, demo.clientRect.right);
 }
 
 TEST(FrameCycleStyles, OnlyTheOutermostUnlockOfTheHolderFreesTheFramesInBothStyles) {
@@ -269,64 +242,6 @@ TEST(FrameCycleStyles, OnlyTheOutermostUnlockOfTheHolderFreesTheFramesInBothStyl
         scene.releaseFrame();
         scene.pause(); // waits for the latest frame, a second one included
         EXPECT_EQ(3u, scene.elapsed.size()) << "a second frame drew into the same surface";
-    }
-}
-
-namespace {
-HANDLE creationRefused = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-HANDLE WINAPI refuseThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
-                           LPDWORD) {
-    SetEvent(creationRefused);
-    return nullptr;
-}
-
-Engine* reportingScene = nullptr;
-LRESULT CALLBACK reportingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == Engine::threadFailedMessage) {
-        routing::routeFrameMessage(*reportingScene, window, message, wParam, lParam);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// Every message box opened on this thread, as "owner|caption|text"; each is answered at once.
-std::vector<std::string> boxesSeen;
-LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
-    const HWND box = reinterpret_cast<HWND>(wParam);
-    char kind[16] = {};
-    char caption[32] = {};
-    char text[64] = {};
-    GetClassNameA(box, kind, sizeof kind);
-    if (code == HCBT_ACTIVATE && lstrcmpA(kind, "#32770") == 0) {
-        GetWindowTextA(box, caption, sizeof caption);
-        GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
-        const bool owned = GetWindow(box, GW_OWNER) != nullptr;
-        boxesSeen.push_back(std::string(owned ? "owned" : "none") + "|" + caption + "|" + text);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-} // namespace
-
-TEST(FrameCycleTimer, ADemoRenderThreadThatCannotStartIsReportedByTheWindowAndTicksGoOn) {
-    TestWindow window(64, 48, reportingWindowProc);
-    auto scene = std::make_unique<RecordingScene>(EngineStyle::Demo);
-    reportingScene = scene.get();
-    scene->startThread = refuseThread;
-    scene->start(window.handle());
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000));
-    // An input message frees the claimed surface; the next tick tries again, unless the timer
-    // thread is still showing the report.
-    scene->lockScene();
-    scene->unlockScene();
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000)) << "ticks stopped";
-    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
-    pumpMessages();
-    UnhookWindowsHookEx(hook);
-    scene.reset(); // kills the timer synchronously: no callback may still be waiting for a box
-    ASSERT_GE(boxesSeen.size(), 1u);
-    for (const std::string& box : boxesSeen) {
-        EXPECT_EQ("none|Error|Can't create Thread", box);
     }
 }
 
