@@ -160,6 +160,7 @@ private:
     std::atomic<std::int64_t> paintBalance{0};
     // Render thread only.
     std::uint64_t lastFrameTick = 0;
-    // Set while no frame is in flight (see frameDoneEvent); each frame signals a duplicate.
+    // Reset by the tick that starts a frame and set by that frame, through a duplicate handle of
+    // its own, once its surface is free (see frameDoneEvent).
     HANDLE frameDone = nullptr;
 };
