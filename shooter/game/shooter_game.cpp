@@ -17,6 +17,10 @@ Vec2 mousePosition(LPARAM lParam) {
 }
 } // namespace
 
+ShooterGame::~ShooterGame() {
+    pause();
+}
+
 void ShooterGame::buildScene() {
     world.client = &clientRect;
 

@@ -82,29 +82,20 @@ TEST_F(TrailBallTest, ThreeTicksMoveThreeTimesAndDrawOnlyTheLast) {
     EXPECT_EQ(grey(15), surface.pixel(361, 300));
 }
 
-TEST_F(TrailBallTest, TheEarlierBallTakesAPressOverBothOfThem) {
+// A press waits until the mouse is over a ball; over two of them the earlier ball takes it.
+TEST_F(TrailBallTest, APressWaitsForTheMouseOverABallAndTheEarlierBallTakesIt) {
     auto first = makeBall(200.0f, 200.0f);
     auto second = makeBall(210.0f, 205.0f);
-    press(205, 205);
-
-    first->step(surface.dc(), 1);
-    second->step(surface.dc(), 1);
-
-    EXPECT_TRUE(first->grabbed);
-    EXPECT_FALSE(second->grabbed);
-    EXPECT_EQ(TrailBall::buttonTaken, button);
-}
-
-TEST_F(TrailBallTest, APressBesideTheBallWaitsUntilTheMouseIsOverIt) {
-    auto ball = makeBall(200.0f, 200.0f);
     press(300, 300);
-    ball->step(surface.dc(), 1);
-    EXPECT_FALSE(ball->grabbed);
+    first->step(surface.dc(), 1);
+    EXPECT_FALSE(first->grabbed);
     EXPECT_EQ(TrailBall::buttonPressed, button);
 
-    moveMouse(220, 180);
-    ball->step(surface.dc(), 1);
-    EXPECT_TRUE(ball->grabbed);
+    moveMouse(205, 205);
+    first->step(surface.dc(), 1);
+    second->step(surface.dc(), 1);
+    EXPECT_TRUE(first->grabbed);
+    EXPECT_FALSE(second->grabbed);
     EXPECT_EQ(TrailBall::buttonTaken, button);
 }
 
@@ -152,24 +143,23 @@ TEST_F(TrailBallTest, IsClampedAndReflectedAfterTheClientAreaShrinks) {
     EXPECT_NEAR(280.0 - 4.0, ball->position.y, 1e-3);
 }
 
-TEST_F(TrailBallTest, BouncesOffTheLeftAndTopEdgesOnItsTruncatedPosition) {
+// Bounced on the truncated position (20.5 is not left of 20, 19.5 is above it); in an area
+// narrower than the ball both clamps of an axis apply in order (left then right, bottom then
+// top), reflecting twice.
+TEST_F(TrailBallTest, BouncesOnItsTruncatedPositionAndClampsBothSidesInOrder) {
     auto ball = makeBall(20.5f, 19.5f, Vec2(-1.0f, 0.0f));
     ball->keepInside();
-    EXPECT_FLOAT_EQ(20.5f, ball->position.x); // truncates to 20, not left of 20
+    EXPECT_FLOAT_EQ(20.5f, ball->position.x);
     EXPECT_FLOAT_EQ(-1.0f, ball->velocity.x);
-    EXPECT_FLOAT_EQ(20.0f, ball->position.y); // truncates to 19
-}
-
-TEST_F(TrailBallTest, InAnAreaNarrowerThanTheBallBothClampsOfAnAxisApplyInOrder) {
-    auto ball = makeBall(15.0f, 15.0f, Vec2(2.0f, 3.0f));
-    bounds = RECT{0, 0, 30, 30};
-    ball->keepInside();
-    // Left then right: x ends at right - r. Bottom then top: y ends at top + r.
-    EXPECT_FLOAT_EQ(10.0f, ball->position.x);
     EXPECT_FLOAT_EQ(20.0f, ball->position.y);
-    // Reflected twice on each axis.
-    EXPECT_FLOAT_EQ(2.0f, ball->velocity.x);
-    EXPECT_FLOAT_EQ(3.0f, ball->velocity.y);
+
+    auto narrow = makeBall(15.0f, 15.0f, Vec2(2.0f, 3.0f));
+    bounds = RECT{0, 0, 30, 30};
+    narrow->keepInside();
+    EXPECT_FLOAT_EQ(10.0f, narrow->position.x);
+    EXPECT_FLOAT_EQ(20.0f, narrow->position.y);
+    EXPECT_FLOAT_EQ(2.0f, narrow->velocity.x);
+    EXPECT_FLOAT_EQ(3.0f, narrow->velocity.y);
 }
 
 TEST_F(TrailBallTest, OwnsTwentyFiveBrushesAndAPenUntilDestroyed) {

@@ -21,24 +21,27 @@ std::string controlText(HWND dialog, int id) {
 }
 } // namespace
 
-TEST(OptionsDialogEntries, AreReadAsDecimalNumbers) {
-    EXPECT_EQ(200, parsed("200", 1920));
-    EXPECT_EQ(720, parsed(" 720", 1920));
-    EXPECT_EQ(-5, parsed("-5", 1920));
-    EXPECT_EQ(1, parsed("1e3", 1920));
-}
-
-TEST(OptionsDialogEntries, TextThatDoesNotParseKeepsThePreviousValue) {
-    EXPECT_EQ(1920, parsed("abc", 1920));
-    EXPECT_EQ(1080, parsed("", 1080));
-    EXPECT_EQ(1080, parsed("-", 1080));
-    EXPECT_EQ(1080, parsed("   ", 1080));
-}
-
-TEST(OptionsDialogEntries, OnlyTheFirstNineCharactersCount) {
-    EXPECT_EQ(123456789, parsed("1234567890123", 0));
-    EXPECT_EQ(999999999, parsed("999999999999", 0));
-    EXPECT_EQ(12345678, parsed("12345678x9", 0));
+// An entry, the value before it, and the value read: a decimal number, the previous value when
+// the text does not parse, and only the first nine characters.
+TEST(OptionsDialogEntries, AreReadAsDecimalsFromTheFirstNineCharactersOrKeepThePreviousValue) {
+    const struct {
+        const char* text;
+        int previous;
+        int read;
+    } entries[] = {{"200", 1920, 200},
+                   {" 720", 1920, 720},
+                   {"-5", 1920, -5},
+                   {"1e3", 1920, 1},
+                   {"abc", 1920, 1920},
+                   {"", 1080, 1080},
+                   {"-", 1080, 1080},
+                   {"   ", 1080, 1080},
+                   {"1234567890123", 0, 123456789},
+                   {"999999999999", 0, 999999999},
+                   {"12345678x9", 0, 12345678}};
+    for (const auto& entry : entries) {
+        EXPECT_EQ(entry.read, parsed(entry.text, entry.previous)) << '"' << entry.text << '"';
+    }
 }
 
 TEST(OptionsDialogEntries, SizesBelow200AreRejected) {
@@ -49,7 +52,7 @@ TEST(OptionsDialogEntries, SizesBelow200AreRejected) {
     EXPECT_TRUE(dimensionsAccepted(999999999, 999999999));
 }
 
-TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFields) {
+TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFieldsAndRussianLabels) {
     windowWidth = 1920;
     windowHeight = 1080;
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS),
@@ -63,14 +66,6 @@ TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFields) {
     EXPECT_EQ("OK", controlText(dialog, IDOK));
     EXPECT_EQ("Cancel", controlText(dialog, IDCANCEL));
     EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(dialog, IDC_WIDTH_EDIT), GWL_STYLE) & ES_AUTOHSCROLL);
-    DestroyWindow(dialog);
-    pumpMessages();
-}
-
-TEST(OptionsDialogWindow, LabelsAreRussian) {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS),
-                                     nullptr, optionsDialogProc, 0);
-    ASSERT_NE(nullptr, dialog);
     std::string labels;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {

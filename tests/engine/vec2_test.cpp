@@ -60,16 +60,13 @@ TEST(Vec2Geometry, LengthAndDistance) {
     EXPECT_FLOAT_EQ(13.0f, Vec2(1.0f, 1.0f).distanceTo(Vec2(-4.0f, -11.0f)));
 }
 
-TEST(Vec2Geometry, AngleIsZeroInsideTheDeadZone) {
+TEST(Vec2Geometry, AngleIsZeroInsideTheDeadZoneAndCoversAllQuadrantsOutside) {
     EXPECT_EQ(0.0f, Vec2(0.005f, -0.009f).angle());
     EXPECT_EQ(0.0f, Vec2(-0.0099f, 0.0099f).angle());
     EXPECT_EQ(0.0f, Vec2().angle());
     // Just outside on one axis the direction counts.
     EXPECT_NEAR(pi, Vec2(-0.0101f, 0.0f).angle(), 1e-5f);
     EXPECT_NEAR(-pi / 2, Vec2(0.0f, -0.0101f).angle(), 1e-5f);
-}
-
-TEST(Vec2Geometry, AngleCoversAllQuadrants) {
     EXPECT_NEAR(0.0f, Vec2(1.0f, 0.0f).angle(), 1e-6f);
     EXPECT_NEAR(-pi / 2, Vec2(0.0f, -1.0f).angle(), 1e-6f);
     EXPECT_NEAR(pi / 2, Vec2(0.0f, 1.0f).angle(), 1e-6f);
@@ -113,15 +110,12 @@ TEST(Vec2Geometry, InsideSquareIsStrictAndUsesTheMagnitudeOfR) {
     EXPECT_FALSE(Vec2(0.0f, 0.0f).insideSquare(nan));
 }
 
-TEST(Vec2ToPixel, TruncatesTowardZero) {
+TEST(Vec2ToPixel, TruncatesTowardZeroAndPinsNonFiniteAndHugeValues) {
     EXPECT_EQ(10, toPixel(10.7f));
     EXPECT_EQ(0, toPixel(0.99f));
     EXPECT_EQ(0, toPixel(-0.5f));
     EXPECT_EQ(-1, toPixel(-1.7f));
     EXPECT_EQ(-1000, toPixel(-1000.0f));
-}
-
-TEST(Vec2ToPixel, PinsNonFiniteAndHugeValues) {
     const int limit = 1 << 30;
     EXPECT_EQ(0, toPixel(std::numeric_limits<float>::quiet_NaN()));
     EXPECT_EQ(limit, toPixel(std::numeric_limits<float>::infinity()));

@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -98,11 +101,13 @@ TEST(FrameDriver, DeletesAnObjectThatDiesInItsOwnPassBeforeTheNextList) {
     EXPECT_EQ(probes.world.objectList.count(), 0);
 }
 
-TEST(FrameDriver, KeepsANegativeLifeAlive) {
+TEST(FrameDriver, KeepsANegativeLifeAliveAndDeletesADefaultEntityAtTheFirstRemovalPass) {
     ProbeWorld probes;
     probes.object->life = -5;
+    probes.world.objectList.add(new Entity);
     probes.world.runFrame(nullptr, 2);
     EXPECT_EQ(probes.world.objectList.count(), 1);
+    EXPECT_EQ(probes.world.objectList.get(0), probes.object);
 }
 
 TEST(FrameDriver, DrawsASolidKilledByALaterListOnceMore) {
@@ -143,32 +148,18 @@ TEST(FrameDriver, UpdatesAnObjectAppendedDuringItsListsPassInTheSamePass) {
     EXPECT_EQ(events(), expected);
 }
 
-TEST(FrameDriver, DeletesADefaultEntityAtTheFirstRemovalPass) {
-    World world{shooterLook};
-    world.objectList.add(new Entity);
-    world.runFrame(nullptr, 1);
-    EXPECT_EQ(world.objectList.count(), 0);
-}
-
-TEST(ShooterFrame, LeavesTheSurfaceUntouchedWhenNoTickElapsed) {
-    BuiltGame built;
-    TestSurface surface(1100, 1000);
-    built.runFrame(surface, 0);
-    EXPECT_EQ(surface.pixel(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(surface.pixel(500, 500), RGB(255, 255, 255));
-    EXPECT_EQ(surface.pixel(1050, 500), RGB(255, 255, 255));
-    EXPECT_EQ(built.player().frameCounter, 0u);
-    EXPECT_EQ(built.world().solidList.count(), 0);
-}
-
-TEST(ShooterFrame, ThreeTicksAdvanceTheGameThreeTimes) {
-    BuiltGame built;
-    TestSurface surface(1100, 1000);
-    built.runFrame(surface, 3);
-    EXPECT_EQ(built.player().frameCounter, 3u);
-    // One enemy released per tick.
-    EXPECT_EQ(built.world().solidList.count(), 3);
-    EXPECT_EQ(surface.pixel(505, 500), RGB(0, 255, 0)); // the player's disc
+// A frame without ticks leaves the surface white; three ticks advance the game three times,
+// releasing one enemy per tick, and draw it (the player's disc is green).
+TEST(ShooterFrame, AdvancesTheGameOncePerTickAndDrawsNothingWithoutATick) {
+    for (const int ticks : {0, 3}) {
+        BuiltGame built;
+        TestSurface surface(1100, 1000);
+        built.runFrame(surface, ticks);
+        EXPECT_EQ(built.player().frameCounter, static_cast<unsigned>(ticks));
+        EXPECT_EQ(built.world().solidList.count(), ticks);
+        EXPECT_EQ(surface.pixel(505, 500), ticks == 0 ? RGB(255, 255, 255) : RGB(0, 255, 0));
+        EXPECT_EQ(surface.count(RGB(255, 255, 255)) == 1100 * 1000, ticks == 0);
+    }
 }
 
 // The pointer's place for a mouse point: the cross-hair centred on it, clipped at the surface's
@@ -212,6 +203,50 @@ TEST_P(PointerPlace, PutsTheSpritesHotSpotOnTheMouse) {
         }
     }
     EXPECT_GT(drawn, 0);
+}
+
+// A game whose frames wait at their start until the test lets them go; a frame that finds its
+// world's probe deleted counts itself and draws nothing.
+HANDLE frameHeld = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+HANDLE frameRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+std::atomic<int> framesAfterTheWorld{0};
+
+class HeldGame : public ShooterGame {
+public:
+    HeldGame() : ShooterGame(shooterLook) {}
+    void renderFrame(HDC target, int elapsedTicks) override {
+        SetEvent(frameHeld);
+        WaitForSingleObject(frameRelease, INFINITE);
+        if (!events().empty() && events().back() == "probe deleted") {
+            framesAfterTheWorld += 1;
+            return;
+        }
+        ShooterGame::renderFrame(target, elapsedTicks);
+    }
+};
+
+TEST(ShooterFrame, TheGameStopsItsFramesBeforeItsWorldGoes) {
+    HiddenWindow window(400, 300);
+    auto game = std::make_unique<HeldGame>();
+    game->showMessage = recordBox;
+    game->attachWindow(window.handle());
+    game->buildScene();
+    events().clear();
+    game->world.objectList.add(new ProbeEntity("probe"));
+    game->onTimerTick();
+    WaitForSingleObject(frameHeld, INFINITE);
+    // The frame goes on once the game being destroyed has stopped its frames.
+    const HeldGame* dying = game.get();
+    std::thread releaser([dying] {
+        while (dying->active) {
+            std::this_thread::yield();
+        }
+        SetEvent(frameRelease);
+    });
+    game.reset();
+    releaser.join();
+    EXPECT_EQ(0, framesAfterTheWorld.load());
+    EXPECT_EQ(events().back(), "probe deleted");
 }
 
 TEST(ShooterFrame, DrawsNoCrossHairWithoutItsSprite) {
