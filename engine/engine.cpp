@@ -1,6 +1,7 @@
 // Engine frame cycle: surfaces, timer ticks, render threads, painting, pausing and locking.
 #include "engine.h"
 
+#include "frame_steps.h"
 #include "gdi_objects.h"
 
 #include <mmsystem.h>
@@ -13,9 +14,15 @@ namespace {
 std::int32_t low32(std::uint64_t value) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value & 0xFFFFFFFFu));
 }
+
+const char threadFailedText[] = "Can't create Thread";
+
+// The engine whose frame this thread draws; null on every thread but a render thread.
+thread_local const Engine* frameOwner = nullptr;
 } // namespace
 
-Engine::Engine(EngineStyle style) : engineStyle(style) {}
+Engine::Engine(EngineStyle style)
+    : engineStyle(style), frameDone(CreateEventA(nullptr, TRUE, TRUE, nullptr)) {}
 
 Engine::~Engine() {
     // A synchronous kill: once it returns no timer callback runs or will run, so no frame can
@@ -41,6 +48,10 @@ Engine::~Engine() {
     }
     if (bitmapB != nullptr) {
         gdiCount::deleteBitmap(bitmapB);
+    }
+    // Frames still finishing hold their own handles to the event.
+    if (frameDone != nullptr) {
+        CloseHandle(frameDone);
     }
 }
 
@@ -135,8 +146,12 @@ void Engine::onTimerTick() {
     *flag = true;
     frameJob.busyFlag = flag;
     frameJob.target = target;
+    ResetEvent(frameDone);
+    frameJob.doneSignal = nullptr;
+    DuplicateHandle(GetCurrentProcess(), frameDone, GetCurrentProcess(), &frameJob.doneSignal, 0,
+                    FALSE, DUPLICATE_SAME_ACCESS);
     const HANDLE previous = renderThread;
-    renderThread = CreateThread(nullptr, 0, renderThreadMain, &frameJob, 0, nullptr);
+    renderThread = startThread(nullptr, 0, renderThreadMain, &frameJob, 0, nullptr);
     if (renderThread != nullptr) {
         // Nobody waits on the previous frame's handle any more: waits take the latest one
         // under this lock, and a new frame only starts while nobody waits.
@@ -146,41 +161,57 @@ void Engine::onTimerTick() {
         return;
     }
     renderThread = previous;
+    if (frameJob.doneSignal != nullptr) {
+        CloseHandle(frameJob.doneSignal);
+        frameJob.doneSignal = nullptr;
+    }
+    SetEvent(frameDone); // no frame is in flight
     claim.unlock();
     if (engineStyle == EngineStyle::Game) {
-        MessageBoxA(window, "Can't create Thread", "Error", MB_OK);
+        MessageBoxA(window, threadFailedText, "Error", MB_OK);
         ExitProcess(0);
     }
     // The demonstration programs go on; the claimed flag stays set until the next input
-    // message unlocks the scene.
-    MessageBoxA(nullptr, "Can't create Thread", "Error", MB_OK);
+    // message unlocks the scene. The box is the window thread's: shown here it would hold up
+    // every later tick (Wine runs all timer callbacks on one thread) and the timer's
+    // synchronous kill at exit would wait for somebody to close it.
+    PostMessageA(window, threadFailedMessage, 0, 0);
+}
+
+void Engine::reportThreadFailure() {
+    MessageBoxA(nullptr, threadFailedText, "Error", MB_OK);
 }
 
 DWORD WINAPI Engine::renderThreadMain(LPVOID parameter) {
     const FrameJob* job = static_cast<const FrameJob*>(parameter);
+    frameOwner = job->engine;
     job->engine->drawFrame(*job);
     return 0;
 }
 
 void Engine::drawFrame(const FrameJob& job) {
-    PatBlt(job.target, viewRect.x, viewRect.y, viewRect.width, viewRect.height, WHITENESS);
-    const std::uint64_t now = tickCount;
-    const std::int32_t elapsed = static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(lastFrameTick));
-    renderFrame(job.target, elapsed);
-    // Whatever a scene left selected can then be deleted when its object dies.
-    selectStockPenAndBrush(job.target);
-    // Batched GDI calls of a thread that ends can be dropped: finish them before publishing.
-    GdiFlush();
+    const RECT view{viewRect.x, viewRect.y, viewRect.x + viewRect.width,
+                    viewRect.y + viewRect.height};
+    std::uint64_t now = 0;
+    drawSceneFrame(job.target, view, [&](HDC target) {
+        now = tickCount;
+        renderFrame(target, static_cast<std::int32_t>(static_cast<std::uint32_t>(now) -
+                                                      static_cast<std::uint32_t>(lastFrameTick)));
+    });
     lastFrameTick = now;
     // Once the flag is free the next frame may start and the engine may even be torn down
     // (its destructor waits only for the latest frame): take what the repaint needs first, so
     // that nothing of the engine is touched after the flag is cleared.
     const HWND shownWindow = window;
+    const HANDLE doneSignal = job.doneSignal;
     // Publish, then free the engine for the next frame, then ask for a repaint.
     front = job.target;
     *job.busyFlag = false;
     InvalidateRect(shownWindow, nullptr, FALSE);
+    if (doneSignal != nullptr) {
+        SetEvent(doneSignal);
+        CloseHandle(doneSignal);
+    }
 }
 
 HANDLE Engine::currentRenderThread() {
@@ -252,17 +283,26 @@ void Engine::resizeSurfaces(int width, int height) {
 }
 
 void Engine::onSize(WPARAM type, LPARAM size) {
-    // While the window is minimised its client area is empty: the scenes bound their objects
-    // by clientRect, so it keeps the size the window is restored to.
-    if (engineStyle == EngineStyle::Demo && type != SIZE_MINIMIZED) {
-        refreshRects();
+    // The Demo style reads the new rectangles first and takes them whatever the flags, the
+    // Game style only with new surfaces. Either way they are published once no frame runs: a
+    // frame's catch-up loop bounds its objects by clientRect. While the window is minimised its
+    // client area is empty, so the rectangles keep the size the window is restored to.
+    const bool demoRects = engineStyle == EngineStyle::Demo && type != SIZE_MINIMIZED;
+    RECT newClient{};
+    RECT newWindow{};
+    if (demoRects) {
+        GetClientRect(window, &newClient);
+        GetWindowRect(window, &newWindow);
     }
     active = false;
+    waitForFrame();
     if (type == SIZE_MINIMIZED) {
-        waitForFrame();
         return;
     }
-    waitForFrame();
+    if (demoRects) {
+        clientRect = newClient;
+        windowRect = newWindow;
+    }
     if (!busyA && !busyB && !painting) {
         painting = true;
         if (engineStyle == EngineStyle::Game) {
@@ -298,11 +338,29 @@ void Engine::requestRedraw() {
     InvalidateRect(window, nullptr, FALSE);
 }
 
+void Engine::reportMisuse(const char* what) {
+#ifndef NDEBUG
+    OutputDebugStringA(what);
+#else
+    (void)what;
+#endif
+}
+
 void Engine::lockScene() {
+    if (frameOwner == this) {
+        reportMisuse("lockScene on a render thread, which would wait for itself\n");
+        return; // the frame has the scene to itself already
+    }
+    const DWORD self = GetCurrentThreadId();
+    if (lockDepth > 0 && lockHolder != self) {
+        reportMisuse("lockScene while another thread holds the scene\n");
+        return;
+    }
     lockDepth += 1;
     if (lockDepth > 1) {
         return; // already held by an outer caller: no frame runs, none can start
     }
+    lockHolder = self;
     busyA = true;
     busyB = true;
     waitForFrame();
@@ -312,12 +370,16 @@ void Engine::lockScene() {
 }
 
 void Engine::unlockScene() {
-    if (lockDepth > 0) {
-        lockDepth -= 1;
+    // Clearing the flags without a lock would free a surface a frame is still drawing into.
+    if (lockDepth == 0 || lockHolder != GetCurrentThreadId()) {
+        reportMisuse("unlockScene without a matching lockScene on this thread\n");
+        return;
     }
+    lockDepth -= 1;
     if (lockDepth > 0) {
         return; // an outer caller still holds the scene
     }
+    lockHolder = 0;
     busyA = false;
     busyB = false;
 }

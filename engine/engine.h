@@ -25,6 +25,9 @@ struct FrameJob {
     // The surface the frame draws into.
     HDC target = nullptr;
     Engine* engine = nullptr;
+    // The frame's own handle to the engine's frame-done event: the frame signals and closes it
+    // after freeing its surface, when the engine itself may already be gone.
+    HANDLE doneSignal = nullptr;
 };
 
 struct ViewRect {
@@ -37,6 +40,12 @@ struct ViewRect {
 class Engine {
 public:
     static constexpr UINT framePeriodMs = 33;
+    // Posted to the window by a Demo-style engine whose render thread could not be created: the
+    // window procedure shows the report, so the timer callback never waits for a message box.
+    static constexpr UINT threadFailedMessage = WM_APP + 1;
+    // How a render thread is started; tests put a stand-in here (one that fails) before start.
+    using ThreadStarter = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE,
+                                          LPVOID, DWORD, LPDWORD);
 
     explicit Engine(EngineStyle style = EngineStyle::Game);
     Engine(const Engine&) = delete;
@@ -64,13 +73,20 @@ public:
     void requestRedraw();
     // After lockScene returns no frame runs, and none starts until unlockScene. The lock nests:
     // a handler that runs under the window procedure's lock may lock again (the shooter's
-    // restart does), and only the outermost unlockScene frees the surfaces.
+    // restart, a key that arrives while a help box is open), and only the outermost unlockScene
+    // frees the surfaces. Only the thread that holds the lock changes it: a lock taken on a
+    // render thread (it would wait for itself) or while another thread holds the scene, and an
+    // unlock without a matching lock, do nothing, and a debug build reports them.
     void lockScene();
     void unlockScene();
     // One timer tick: counts it and starts a frame when a surface is free.
     void onTimerTick();
-    // Waits until the render thread of the last frame, if any, has ended.
-    void waitForFrame();
+    // The window procedure's answer to threadFailedMessage: the ownerless error box.
+    static void reportThreadFailure();
+    // A manual-reset event, reset when a tick starts a frame and set once that frame has freed
+    // its surface. A test that ticks and then waits on it knows the frame has finished; under
+    // the running timer a later frame may already have started.
+    HANDLE frameDoneEvent() const { return frameDone; }
 
     EngineStyle style() const { return engineStyle; }
     std::uint64_t ticksCounted() const { return tickCount.load(); }
@@ -91,6 +107,8 @@ public:
     std::atomic<HDC> front{nullptr};
     // Timer ticks are processed while set; cleared by pause, deactivation and resizing.
     std::atomic<bool> active{true};
+    // Read by the timer thread; set it before the timer starts.
+    ThreadStarter startThread = CreateThread;
 
 private:
     static DWORD WINAPI renderThreadMain(LPVOID job);
@@ -100,7 +118,11 @@ private:
     void createSurface(HDC windowDC, HDC& dc, HBITMAP& bitmap) const;
     void resizeSurfaces(int width, int height);
     void refreshRects();
+    // Waits until the render thread of the last frame, if any, has ended. Only once frames are
+    // stopped (active cleared or the scene locked) is that the last frame there will be.
+    void waitForFrame();
     HANDLE currentRenderThread();
+    static void reportMisuse(const char* what);
 
     const EngineStyle engineStyle;
 
@@ -125,8 +147,11 @@ private:
     std::atomic<bool> busyB{false};
     // Window thread only: onPaint or a surface re-creation is running.
     bool painting = false;
-    // Window thread only: how many lockScene calls are not yet matched by unlockScene.
-    int lockDepth = 0;
+    // How many lockScene calls of the holding thread are not yet matched by unlockScene, and
+    // that thread's id (0: not held). Changed only by the holder, but read by any thread that
+    // tries the lock, hence atomic.
+    std::atomic<int> lockDepth{0};
+    std::atomic<DWORD> lockHolder{0};
     // The surface onPaint is copying; the tick never claims it meanwhile.
     HDC copySource = nullptr;
     char statusText[200] = {};
@@ -135,4 +160,7 @@ private:
     std::atomic<std::int64_t> paintBalance{0};
     // Render thread only.
     std::uint64_t lastFrameTick = 0;
+    // Reset by the tick that starts a frame and set by that frame, through a duplicate handle of
+    // its own, once its surface is free (see frameDoneEvent).
+    HANDLE frameDone = nullptr;
 };

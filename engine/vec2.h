@@ -9,6 +9,10 @@
 // every coordinate a surface can show converts exactly as a plain cast would.
 int toPixel(float value);
 
+// Angles of half and of one full turn, in radians.
+constexpr double halfTurn = 3.141592653589793;
+constexpr double fullTurn = 6.283185307179586;
+
 class Vec2 {
 public:
     float x;

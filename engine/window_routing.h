@@ -46,6 +46,9 @@ inline bool routeFrameMessage(Engine& scene, HWND window, UINT message, WPARAM w
     case WM_MBUTTONUP:
         SetCursor(nullptr);
         return true;
+    case Engine::threadFailedMessage:
+        Engine::reportThreadFailure();
+        return true;
     default:
         return false;
     }

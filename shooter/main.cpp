@@ -1,7 +1,7 @@
 // Entry point of shooter: the one global ShooterGame, in the shooter's look, and its shell.
+#include "game/shooter_game.h"
+#include "look/shooter_look.h"
 #include "program_main.h"
-#include "shooter_game.h"
-#include "shooter_look.h"
 
 ShooterGame game(shooterLook);
 

@@ -1,7 +1,7 @@
 // Entry point of shooter_variant: the one global ShooterGame, in the variant's look, and its
 // shell.
+#include "game/shooter_game.h"
 #include "program_main.h"
-#include "shooter_game.h"
 #include "variant_look.h"
 
 ShooterGame game(variantLook);

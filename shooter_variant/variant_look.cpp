@@ -1,41 +1,41 @@
-// The variant's look. Everything is drawn on the frame's white: the scenery sits among the
-// objects and is drawn after the enemies, and the texts need no strip to be read.
+// The variant's look: everything on the frame's white, where nothing is filled and the texts
+// need no strip; one grey bolt, sparks of random colours, enemies that die without bursts and
+// an arrow pointer.
 #include "variant_look.h"
 
-const BoltLook greyBoltLook = {
-    {{1, RGB(100, 100, 100)}, {1, RGB(150, 150, 150)}, {1, RGB(200, 200, 200)}},
-    BurstPalette::Random,
-    20,
-    10,
+constinit const BoltLook greyBoltLook = {
+    .trail = {.head = {.width = 1, .colour = RGB(100, 100, 100)},
+              .middle = {.width = 1, .colour = RGB(150, 150, 150)},
+              .tail = {.width = 1, .colour = RGB(200, 200, 200)}},
+    .bursts = BurstPalette::Random,
+    .wallSparks = 20,
+    .impactSparks = 10,
 };
 
-// The fills of a dark ground are not read on the white one.
-const ShooterLook variantLook = {
-    Ground::White,
-    SceneryList::Objects,
-    {3, RGB(100, 100, 100)}, // the outlines of the arena, the view and the panel
-    {0, RGB(0, 0, 0)},
-    RGB(255, 255, 255),
-    RGB(255, 255, 255),
-    RGB(255, 255, 255),
-    RGB(0, 0, 0), // stars
+constinit const ShooterLook variantLook = {
+    .backdrop = OutlinedBackdropLook{.edge = {.width = 3, .colour = RGB(100, 100, 100)}},
+    .panelFill = std::nullopt,
+    .starColour = RGB(0, 0, 0),
 
-    {3, RGB(100, 100, 100)}, // player's rim
-    RGB(255, 255, 255),
-    {1, RGB(255, 0, 0)}, // player's sight
-    {2, RGB(0, 0, 100)},
+    .playerRim = {.width = 3, .colour = RGB(100, 100, 100)},
+    .playerBody = std::nullopt,
+    .playerSight = {.width = 1, .colour = RGB(255, 0, 0)},
 
-    &greyBoltLook,
-    &greyBoltLook,
-    &greyBoltLook,
-    &greyBoltLook,
-    {{5, RGB(100, 100, 100)}, {1, RGB(150, 150, 150)}, {1, RGB(200, 200, 200)}},
-    BurstPalette::Random,
-    20,
-    BurstPalette::Random,
-    false,
-    FlameStrike::HitThenDestroy,
+    .enemyPen = {.width = 2, .colour = RGB(0, 0, 100)},
+    .enemyHitBursts = {},
+    .enemyDeathBursts = {},
 
-    0, // the arrow's tip is the bitmap's top-left corner
-    false,
+    .scatterBolt = greyBoltLook,
+    .streamBolt = greyBoltLook,
+    .volleyBolt = greyBoltLook,
+    .ringBolt = greyBoltLook,
+    .bomb = {.head = {.width = 5, .colour = RGB(100, 100, 100)},
+             .middle = {.width = 1, .colour = RGB(150, 150, 150)},
+             .tail = {.width = 1, .colour = RGB(200, 200, 200)}},
+    .bombBursts = BurstPalette::Random,
+    .bombWallSparks = 20,
+    .damageBursts = BurstPalette::Random,
+
+    // The arrow's tip is the bitmap's top-left corner.
+    .pointerHotSpot = 0,
 };

@@ -2,10 +2,17 @@
 # Checks a build's release archive (BUILD_DIR/arena-programs-x86.zip or -x64.zip): exactly the
 # build's programs and README.txt; each program a GUI executable of the build's machine that
 # imports nothing but Windows' own DLLs and whose version resource names the product, the
-# program and the project's version; the read-me names the version and the commit.
-#     tools/check_release.sh BUILD_DIR
+# program and the project's version; the read-me names the version and the commit. With
+# --start, every program of the unpacked archive is then started under the Wine of its kind until
+# its first window shows, and closed (on the display and in the Wine prefix the caller set up).
+#     tools/check_release.sh [--start] BUILD_DIR
 set -euo pipefail
-build=${1:?usage: $0 BUILD_DIR}
+start=no
+if [ "${1:-}" = --start ]; then
+    start=yes
+    shift
+fi
+build=${1:?usage: $0 [--start] BUILD_DIR}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$build/build_info.sh"
 archive="$build/$RELEASE_ARCHIVE"
@@ -34,3 +41,8 @@ for line in "Version $VERSION" "commit $commit"; do
     fi
 done
 echo "checked: $RELEASE_ARCHIVE holds the ${#PROGRAMS[@]} programs of version $VERSION and README.txt"
+if [ $start = yes ]; then
+    programs=("${PROGRAMS[@]/#/$unpacked/}")
+    bash "$here/../tests/system/first_window.sh" "${programs[@]/%/.exe}"
+    echo "checked: every program of $RELEASE_ARCHIVE starts and ends with exit code 0"
+fi

@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"; stop_wine; stop_display' EXIT
-prepare_win64_run
+prepare_run win64
 "$WINE64" build/win64/bin/record.exe "$frames"
 
 for folder in "$frames"/*/; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and starts one of the programs under Wine.
-#     tools/run.sh [PROGRAM] [--screenshot SECONDS FILE.png] [--answer-dialogs] [--play]
+# Builds and starts one of the programs under Wine: the 64-bit build's under the 64-bit Wine, or
+# with --x86 the 32-bit build's (the one most users download) under the 32-bit Wine.
+#     tools/run.sh [PROGRAM] [--x86] [--screenshot SECONDS FILE.png] [--answer-dialogs] [--play]
 # PROGRAM is one of the programs the build makes (build/win64/build_info.sh lists them);
 # shooter by default.
 # Without an X display a virtual one is started. --screenshot saves a PNG of the screen after
@@ -12,6 +13,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$REPO_ROOT"
 
 program=shooter
+preset=win64
 delay=""
 picture=""
 answer=no
@@ -21,6 +23,7 @@ while [ $# -gt 0 ]; do
         --screenshot) delay=$2; picture=$(realpath -m "$3"); shift 3 ;;
         --answer-dialogs) answer=yes; shift ;;
         --play) play=yes; shift ;;
+        --x86) preset=win32; shift ;;
         -*) echo "unknown argument: $1 (see the comment at the top of $0)" >&2; exit 2 ;;
         *) program=$1; shift ;;
     esac
@@ -28,18 +31,17 @@ done
 
 ensure_packages
 ensure_locale
-cmake --preset win64 >/dev/null
-source build/win64/build_info.sh
+cmake --preset "$preset" >/dev/null
+source "build/$preset/build_info.sh"
 if ! printf '%s\n' "${PROGRAMS[@]}" | grep -qxF "$program"; then
     echo "unknown program: $program (the programs: ${PROGRAMS[*]})" >&2
     exit 2
 fi
-cmake --build --preset win64 -j "$(nproc)" >/dev/null
-ensure_display
 trap 'stop_wine; stop_display' EXIT
-prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+prepare_run "$preset"
 
-"$WINE64" "build/win64/bin/$program.exe" &
+exe="build/$preset/bin/$program.exe"
+"$(wine_loader "$exe")" "$exe" &
 pid=$!
 
 # press_in TITLE KEY: waits for the window of that title and presses KEY in it.

@@ -7,7 +7,8 @@
 #     tools/soak.sh PROGRAM.exe SECONDS [SEED]
 # The actions come from bash's RANDOM seeded with SEED (printed; by default the clock), so a
 # failing run can be replayed with the same seed. Run by hand, it starts a virtual display and
-# the 64-bit build's Wine prefix when none is set up (the test suite sets up both).
+# the shared Wine prefix when none is set up (the test suite sets up both). Either build's program
+# runs, under the Wine of its kind.
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/system/lib.sh"
 
@@ -25,7 +26,7 @@ boxes='^(help|123|Will Be)$'
 answer_boxes() {
     local box answered=1
     find_window '^Error$' >/dev/null && fail "$name showed an error message box during the soak"
-    for box in $(xdotool search --all --onlyvisible --pid "$PROGRAM_PID" --name "$boxes" 2>/dev/null); do
+    for box in $(program_windows "$boxes"); do
         press "$box" Return 2>/dev/null
         answered=0
     done

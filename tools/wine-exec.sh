@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs a Windows program of the 64-bit build under Wine; ctest uses it as the emulator of the
-# test programs. Defaults suit the tests: the build's own prefix, no Wine debug output, and the
-# Russian locale so that the ANSI code page is Windows-1251.
-#
-#     wine-exec.sh [--hold-stderr] PROGRAM.exe [ARGUMENTS...]
+# Runs a Windows program of either build under Wine: a 32-bit program under the 32-bit Wine, a
+# 64-bit one under the 64-bit Wine. ctest uses it as the emulator of the test programs. Defaults
+# suit the tests: the shared prefix, no Wine debug output, and the Russian locale so that the
+# ANSI code page is Windows-1251.
+#     tools/wine-exec.sh [--hold-stderr] PROGRAM.exe [ARGUMENTS...]
 #
 # --hold-stderr: the program's standard error goes to a file, copied to this script's own when
 # the program ends. Wine's desktop process (explorer.exe), which the first program to open a
@@ -11,18 +11,18 @@
 # the desktop: a caller that reads the stream to its end, as ctest does, would wait for it, and
 # a test that passed would time out while other tests keep the desktop busy. Without the
 # option the script becomes the Wine process itself, so that its process id is the program's.
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX="${WINEPREFIX:-$here/../build/win64/wineprefix}"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+export WINEPREFIX="${WINEPREFIX:-$SHARED_PREFIX}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export LC_ALL=ru_RU.UTF-8
 if [ "${1:-}" = --hold-stderr ]; then
     shift
     held=$(mktemp)
-    /usr/lib/wine/wine64 "$@" 2>"$held"
+    "$(wine_loader "$1")" "$@" 2>"$held"
     status=$?
     cat "$held" >&2
     rm -f "$held"
     exit $status
 fi
-exec /usr/lib/wine/wine64 "$@"
+exec "$(wine_loader "$1")" "$@"

@@ -1,8 +1,8 @@
 // ball_repel: the balls' build and the mouse row.
-#include "ball_repel_scene.h"
+#include "ball_repel/ball_repel_scene.h"
 
+#include "ball_repel/repel_ball.h"
 #include "random.h"
-#include "repel_ball.h"
 
 #include <new>
 

@@ -2,7 +2,7 @@
 // nothing is ever added or removed.
 #pragma once
 
-#include "demo_scene.h"
+#include "common/demo_scene.h"
 
 class BallRepelScene final : public DemoScene {
 public:

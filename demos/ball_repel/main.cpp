@@ -1,5 +1,5 @@
 // Entry point of ball_repel: the one global scene object and its shell.
-#include "ball_repel_scene.h"
+#include "ball_repel/ball_repel_scene.h"
 #include "program_main.h"
 
 BallRepelScene scene;

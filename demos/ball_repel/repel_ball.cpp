@@ -1,5 +1,5 @@
 // Movement and drawing of a ball_repel ball.
-#include "repel_ball.h"
+#include "ball_repel/repel_ball.h"
 
 RepelBall::RepelBall(const Vec2& startVelocity, const Vec2& startAcceleration, const Vec2* mouseAt,
                      const RECT* area)

@@ -2,7 +2,7 @@
 // without losing speed and is pushed away from the mouse cursor, the harder the closer it is.
 #pragma once
 
-#include "scene_object.h"
+#include "common/scene_object.h"
 #include "vec2.h"
 
 class RepelBall final : public SceneObject {

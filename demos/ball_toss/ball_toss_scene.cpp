@@ -1,8 +1,8 @@
 // ball_toss: the balls' build and the mouse rows.
-#include "ball_toss_scene.h"
+#include "ball_toss/ball_toss_scene.h"
 
-#include "firework_burst.h"
-#include "trail_ball.h"
+#include "ball_toss/trail_ball.h"
+#include "common/firework_burst.h"
 
 #include <new>
 

@@ -2,7 +2,7 @@
 // throws; every right-button press sets off a firework burst at the cursor.
 #pragma once
 
-#include "demo_scene.h"
+#include "common/demo_scene.h"
 
 class BallTossScene final : public DemoScene {
 public:

@@ -1,5 +1,5 @@
 // Entry point of ball_toss: the one global scene object and its shell.
-#include "ball_toss_scene.h"
+#include "ball_toss/ball_toss_scene.h"
 #include "program_main.h"
 
 BallTossScene scene;

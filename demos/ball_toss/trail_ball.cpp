@@ -1,5 +1,5 @@
 // Movement, grabbing, clamping and trail drawing of a ball_toss ball.
-#include "trail_ball.h"
+#include "ball_toss/trail_ball.h"
 
 #include "gdi_objects.h"
 

@@ -3,8 +3,8 @@
 // discs from white to dark grey along the path it covered in the frame.
 #pragma once
 
+#include "common/scene_object.h"
 #include "gdi_objects.h"
-#include "scene_object.h"
 #include "vec2.h"
 
 #include <array>

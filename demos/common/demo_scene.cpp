@@ -1,5 +1,5 @@
 // The demonstration scenes' shared frame: frame step, build, keys and teardown.
-#include "demo_scene.h"
+#include "common/demo_scene.h"
 
 #include "resource_ids.h"
 

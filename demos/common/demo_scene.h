@@ -5,9 +5,9 @@
 // creates its objects in buildObjects.
 #pragma once
 
+#include "common/scene_object.h"
 #include "engine.h"
 #include "ptr_list.h"
-#include "scene_object.h"
 #include "sprite.h"
 #include "vec2.h"
 

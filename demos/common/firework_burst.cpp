@@ -1,5 +1,5 @@
 // Creation and stepping of a firework burst.
-#include "firework_burst.h"
+#include "common/firework_burst.h"
 
 #include "random.h"
 

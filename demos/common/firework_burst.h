@@ -3,9 +3,9 @@
 // dead, and the scene removes it, once its last spark has died.
 #pragma once
 
-#include "firework_spark.h"
+#include "common/firework_spark.h"
+#include "common/scene_object.h"
 #include "ptr_list.h"
-#include "scene_object.h"
 #include "vec2.h"
 
 class FireworkBurst final : public SceneObject {

@@ -1,5 +1,5 @@
 // Flight and drawing of one firework spark.
-#include "firework_spark.h"
+#include "common/firework_spark.h"
 
 #include "gdi_objects.h"
 

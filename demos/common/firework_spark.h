@@ -1,5 +1,5 @@
 // FireworkSpark: one coloured dot of a firework burst, thrown out at a speed and angle and
-// falling under the burst's gravity until its life runs out.
+// falling under the burst's gravity until its life runs out. Its burst moves and draws it.
 #pragma once
 
 #include "gdi_objects.h"
@@ -15,15 +15,12 @@ public:
                   COLORREF color, int penWidth);
     FireworkSpark(const FireworkSpark&) = delete;
     FireworkSpark& operator=(const FireworkSpark&) = delete;
-    virtual ~FireworkSpark() = default;
 
-    // The burst drives its sparks through update and draw; stepping a spark does nothing.
-    virtual void step(HDC, int) {}
     // A 3-pixel dot at the truncated position; the DC's previous pen is put back afterwards.
-    virtual void draw(HDC target);
+    void draw(HDC target);
     // One tick of flight; false (and no change) once the spark is dead.
-    virtual bool update();
-    virtual bool isDead() const { return life == 0; }
+    bool update();
+    bool isDead() const { return life == 0; }
 
     Vec2 position;
     // Remaining ticks.

@@ -1,5 +1,5 @@
 // Helpers shared by the demonstration scenes' objects.
-#include "scene_object.h"
+#include "common/scene_object.h"
 
 #include "random.h"
 

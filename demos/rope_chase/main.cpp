@@ -1,6 +1,6 @@
 // Entry point of rope_chase: the one global scene object and its shell.
 #include "program_main.h"
-#include "rope_chase_scene.h"
+#include "rope_chase/rope_chase_scene.h"
 
 RopeChaseScene scene;
 

@@ -1,5 +1,5 @@
 // Chasing and drawing of a rope.
-#include "rope.h"
+#include "rope_chase/rope.h"
 
 #include "gdi_objects.h"
 

@@ -3,8 +3,8 @@
 // straightens out when the anchor rests.
 #pragma once
 
+#include "common/scene_object.h"
 #include "gdi_objects.h"
-#include "scene_object.h"
 #include "vec2.h"
 
 #include <array>

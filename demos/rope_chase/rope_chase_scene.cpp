@@ -1,8 +1,8 @@
 // rope_chase: the ropes' build and the mouse rows.
-#include "rope_chase_scene.h"
+#include "rope_chase/rope_chase_scene.h"
 
-#include "firework_burst.h"
-#include "rope.h"
+#include "common/firework_burst.h"
+#include "rope_chase/rope.h"
 
 #include <new>
 

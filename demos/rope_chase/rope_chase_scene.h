@@ -2,7 +2,7 @@
 // right of and below it; every left-button press sets off a firework burst at the mouse.
 #pragma once
 
-#include "demo_scene.h"
+#include "common/demo_scene.h"
 
 class RopeChaseScene final : public DemoScene {
 public:

@@ -1,18 +1,18 @@
 // Bolt flight: the trail, the walls and the single strike on an enemy, with the bursts of the
-// bolt's kind.
-#include "bolt.h"
+// bolt's look.
+#include "combat/bolt.h"
 
-#include "burst.h"
-#include "contact.h"
-#include "solid.h"
-#include "world.h"
+#include "combat/burst.h"
+#include "combat/contact.h"
+#include "world/solid.h"
+#include "world/world.h"
 
 namespace {
 constexpr int boltLife = 50;
 } // namespace
 
-Bolt::Bolt(World* owner, int x, int y, float angle, float speed, const BoltLook& boltKind)
-    : TrailShot(owner, x, y, angle, speed, boltLife, boltKind.trail), kind(boltKind) {}
+Bolt::Bolt(World* owner, int x, int y, float angle, float speed, const BoltLook& look)
+    : TrailShot(owner, x, y, angle, speed, boltLife, look.trail), boltLook(look) {}
 
 void Bolt::update() {
     shiftTrail();
@@ -26,17 +26,17 @@ void Bolt::step() {
     life -= 1;
     position += velocity;
     for (int side = wallsCrossed(); side > 0; --side) {
-        leaveBurst(kind.wallSparks);
+        leaveBurst(boltLook.wallSparks);
         life = 0;
     }
     // A bolt that has just left the arena can still strike an enemy on its last step.
     if (Solid* enemy = struckEnemy(world, position, velocity)) {
         enemy->hit();
-        leaveBurst(kind.impactSparks);
+        leaveBurst(boltLook.impactSparks);
         life = 0;
     }
 }
 
 void Bolt::leaveBurst(int sparkCount) {
-    world->objectList.add(new Burst(world, position, sparkCount, kind.bursts));
+    world->objectList.add(new Burst(world, position, sparkCount, boltLook.bursts));
 }

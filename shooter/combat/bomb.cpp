@@ -1,16 +1,15 @@
 // Bomb flight and its ring of bolts, in the look's pens and bursts.
-#include "bomb.h"
+#include "combat/bomb.h"
 
-#include "bolt.h"
-#include "burst.h"
-#include "world.h"
+#include "combat/bolt.h"
+#include "combat/burst.h"
+#include "world/world.h"
 
 namespace {
 constexpr int bombLife = 10;
 constexpr int flightSparks = 10;
 constexpr float ringSpeed = 20.0f;
 constexpr double ringStep = 0.1;
-constexpr double fullTurn = 6.283185307179586;
 } // namespace
 
 Bomb::Bomb(World* owner, int x, int y, float angle, float speed)
@@ -44,7 +43,7 @@ void Bomb::leaveBurst(int sparkCount) {
 void Bomb::releaseRing() {
     const int x = toPixel(position.x);
     const int y = toPixel(position.y);
-    const BoltLook& ringBolt = *world->look.ringBolt;
+    const BoltLook& ringBolt = world->look.ringBolt;
     // Accumulated by repeated addition, which yields 63 directions, 0 to 6.2.
     for (double angle = 0.0; angle < fullTurn; angle += ringStep) {
         world->objectList.add(

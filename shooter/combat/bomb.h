@@ -2,7 +2,7 @@
 // and, after ten updates or at a wall, bursts into a ring of 63 bolts.
 #pragma once
 
-#include "trail_shot.h"
+#include "combat/trail_shot.h"
 
 class World;
 

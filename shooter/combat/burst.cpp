@@ -1,9 +1,9 @@
 // Bursts: the sparks each palette throws, and the life cycle: moving, thinning out and drawing
 // the sparks.
-#include "burst.h"
+#include "combat/burst.h"
 
 #include "random.h"
-#include "world.h"
+#include "world/world.h"
 
 namespace {
 struct SparkThrow {

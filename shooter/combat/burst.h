@@ -1,14 +1,13 @@
 // Burst: an explosion. It throws a number of sparks from one point in random directions and
-// lives as long as one of them does. The palette tells the causes apart in the shooter (red for
-// damage, green for green shots, blue for blue shots and bombs); the variant's bursts all throw
-// sparks of random colours.
+// lives as long as one of them does. Its palette, which the look gives for each cause, decides
+// the sparks' colours and how they are thrown.
 #pragma once
 
-#include "entity.h"
+#include "combat/spark.h"
+#include "look/shooter_look.h"
 #include "ptr_list.h"
-#include "shooter_look.h"
-#include "spark.h"
 #include "vec2.h"
+#include "world/entity.h"
 
 #include <windows.h>
 

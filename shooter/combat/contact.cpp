@@ -1,8 +1,8 @@
 // The shots' contact test against the world's enemies.
-#include "contact.h"
+#include "combat/contact.h"
 
-#include "solid.h"
-#include "world.h"
+#include "world/solid.h"
+#include "world/world.h"
 
 Solid* struckEnemy(const World* world, const Vec2& point, const Vec2& velocity) {
     for (int i = 0; i < world->solidList.count(); ++i) {

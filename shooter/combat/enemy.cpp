@@ -1,9 +1,9 @@
 // Enemy construction, flight between the walls, drawing, hits and contact.
-#include "enemy.h"
+#include "combat/enemy.h"
 
-#include "area.h"
-#include "burst.h"
-#include "world.h"
+#include "combat/burst.h"
+#include "world/area.h"
+#include "world/world.h"
 
 namespace {
 constexpr int enemyLife = 5;
@@ -11,8 +11,6 @@ constexpr float enemyRadius = 20.0f;
 constexpr int enemyCorners = 10;
 constexpr int crossHalfSize = 3;
 constexpr int hitSparks = 10;
-constexpr double halfTurn = 3.141592653589793;
-constexpr double fullTurn = 6.283185307179586;
 } // namespace
 
 Enemy::Enemy(World* owner, int x, int y, float angle, float speed)
@@ -75,16 +73,9 @@ void Enemy::hit() {
         return;
     }
     life -= 1;
-    if (!world->look.hitsBurst) {
-        return;
-    }
-    const Vec2& at = outline.position;
-    if (life == 0) {
-        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Red));
-        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Green));
-        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Blue));
-    } else {
-        world->objectList.add(new Burst(world, at, hitSparks, BurstPalette::Red));
+    const ShooterLook& look = world->look;
+    for (const BurstPalette palette : life == 0 ? look.enemyDeathBursts : look.enemyHitBursts) {
+        world->objectList.add(new Burst(world, outline.position, hitSparks, palette));
     }
 }
 

@@ -1,11 +1,11 @@
 // Enemy: a ten-sided polygon that flies straight at a constant speed, bounces off the arena
-// walls and takes five hits. It makes no decisions. Its pen comes from the look, which also says
-// whether its hits leave bursts.
+// walls and takes five hits. It makes no decisions. Its pen and the bursts its hits leave come
+// from the look.
 #pragma once
 
 #include "gdi_objects.h"
-#include "solid.h"
 #include "vec2.h"
+#include "world/solid.h"
 
 #include <windows.h>
 
@@ -19,8 +19,8 @@ public:
     // Bounces off each wall the outline's circle has reached, then moves.
     void update() override;
     void draw(HDC dc) override;
-    // Costs one life, if any is left, with the look's bursts: red for a hit it survives; red,
-    // green and blue for the one that destroys it.
+    // Costs one life, if any is left, and leaves the look's bursts for a hit the enemy survives
+    // or for the one that destroys it.
     void hit() override;
     // A circle test around the reference point: the polygon's shape and the velocity play no
     // part.

@@ -1,11 +1,11 @@
 // Flame flight, contact and splitting.
-#include "flame.h"
+#include "combat/flame.h"
 
-#include "area.h"
-#include "contact.h"
+#include "combat/contact.h"
 #include "random.h"
-#include "solid.h"
-#include "world.h"
+#include "world/area.h"
+#include "world/solid.h"
+#include "world/world.h"
 
 namespace {
 constexpr float slowdown = 1.02f;
@@ -44,13 +44,10 @@ void Flame::update() {
 }
 
 void Flame::strike(Solid* enemy) {
-    if (world->look.flameStrike == FlameStrike::LastLifeThenHit) {
-        enemy->life = 1;
-        enemy->hit();
-    } else {
-        enemy->hit();
-        enemy->life = 0;
-    }
+    // The enemy is left its last life, so the hit that destroys it leaves the look's death
+    // bursts.
+    enemy->life = 1;
+    enemy->hit();
     life = 0;
 }
 

@@ -2,9 +2,9 @@
 // until its generations run out. It destroys the first enemy it touches at once.
 #pragma once
 
-#include "entity.h"
 #include "gdi_objects.h"
 #include "vec2.h"
+#include "world/entity.h"
 
 #include <windows.h>
 
@@ -27,7 +27,7 @@ public:
     int generation;
 
 private:
-    // Touching an enemy destroys it at once, as the look's strike says, and puts the flame out.
+    // Touching an enemy destroys it at once, with its death bursts, and puts the flame out.
     void strike(Solid* enemy);
     void split();
 };

@@ -1,10 +1,10 @@
 // The player's tick (contact, movement, weapon change, fire, cadence) and its drawing.
-#include "player.h"
+#include "combat/player.h"
 
-#include "area.h"
-#include "burst.h"
-#include "solid.h"
-#include "world.h"
+#include "combat/burst.h"
+#include "world/area.h"
+#include "world/solid.h"
+#include "world/world.h"
 
 namespace {
 // Health an enemy costs per tick of contact, and the sparks of the bursts that show it.

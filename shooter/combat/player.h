@@ -4,8 +4,8 @@
 // weapons with its cadence flags.
 #pragma once
 
-#include "entity.h"
-#include "player_figure.h"
+#include "display/player_figure.h"
+#include "world/entity.h"
 
 class World;
 

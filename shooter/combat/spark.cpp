@@ -1,8 +1,8 @@
 // Spark motion and drawing.
-#include "spark.h"
+#include "combat/spark.h"
 
-#include "area.h"
 #include "gdi_objects.h"
+#include "world/area.h"
 
 namespace {
 // A spark whose velocity lies strictly inside this square on both axes is spent.

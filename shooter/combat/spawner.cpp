@@ -1,11 +1,11 @@
 // The release of enemies and the end of the game.
-#include "spawner.h"
+#include "combat/spawner.h"
 
-#include "area.h"
-#include "end_message.h"
-#include "enemy.h"
+#include "combat/enemy.h"
+#include "display/end_message.h"
 #include "random.h"
-#include "world.h"
+#include "world/area.h"
+#include "world/world.h"
 
 namespace {
 // A corner's enemy starts this far from both walls.

@@ -3,7 +3,7 @@
 // it ends the game: lost when the player is gone, won when the last enemy is destroyed.
 #pragma once
 
-#include "entity.h"
+#include "world/entity.h"
 
 class World;
 

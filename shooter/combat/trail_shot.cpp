@@ -1,8 +1,8 @@
 // Trail shots: construction, trail bookkeeping, the wall test and drawing.
-#include "trail_shot.h"
+#include "combat/trail_shot.h"
 
-#include "area.h"
-#include "world.h"
+#include "world/area.h"
+#include "world/world.h"
 
 TrailShot::TrailShot(World* owner, int x, int y, float angle, float speed, int startLife,
                      const TrailLook& look)

@@ -3,10 +3,10 @@
 // segment with its own pen, fading toward the tail.
 #pragma once
 
-#include "entity.h"
 #include "gdi_objects.h"
-#include "shooter_look.h"
+#include "look/shooter_look.h"
 #include "vec2.h"
+#include "world/entity.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
 // The player's five weapons. Each fires from the player's position along its aim; the paced
 // ones fire only when their cadence flag is up and take it down.
-#include "player.h"
+#include "combat/player.h"
 
-#include "bolt.h"
-#include "bomb.h"
-#include "flame.h"
+#include "combat/bolt.h"
+#include "combat/bomb.h"
+#include "combat/flame.h"
 #include "random.h"
-#include "world.h"
+#include "world/world.h"
 
 namespace {
 constexpr float boltSpeed = 20.0f;
@@ -30,8 +30,8 @@ struct VolleyShot {
 const VolleyShot volley[] = {{-0.5, 20.0f}, {-0.3, 15.0f}, {-0.1, 10.0f},
                              {0.1, 10.0f},  {0.3, 15.0f},  {0.5, 20.0f}};
 
-void fireBolt(World* world, const BoltLook* kind, int x, int y, double angle, float speed) {
-    world->objectList.add(new Bolt(world, x, y, static_cast<float>(angle), speed, *kind));
+void fireBolt(World* world, const BoltLook& look, int x, int y, double angle, float speed) {
+    world->objectList.add(new Bolt(world, x, y, static_cast<float>(angle), speed, look));
 }
 } // namespace
 

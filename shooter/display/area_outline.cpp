@@ -1,8 +1,8 @@
 // Outlines of screen regions.
-#include "area_outline.h"
+#include "display/area_outline.h"
 
-#include "area.h"
 #include "vec2.h"
+#include "world/area.h"
 
 void drawOutline(HDC dc, const Area& region) {
     const int left = toPixel(region.origin.x);

@@ -1,7 +1,7 @@
 // The win and lose texts.
-#include "end_message.h"
+#include "display/end_message.h"
 
-#include "frame_text.h"
+#include "display/frame_text.h"
 #include "vec2.h"
 
 const char winText[] = "вы выйграли, нажмите F2, чтобы начать заново! =)";
@@ -11,7 +11,7 @@ namespace {
 const Vec2 textPlace(100, 100);
 } // namespace
 
-WinMessage::WinMessage(const ShooterLook& look) : onStrip(look.textsOnStrip) {
+WinMessage::WinMessage(const ShooterLook& look) : onStrip(look.textsNeedStrip()) {
     life = 1;
 }
 
@@ -19,7 +19,7 @@ void WinMessage::draw(HDC dc) {
     writeOverFrame(dc, textPlace, winText, onStrip);
 }
 
-LoseMessage::LoseMessage(const ShooterLook& look) : onStrip(look.textsOnStrip) {
+LoseMessage::LoseMessage(const ShooterLook& look) : onStrip(look.textsNeedStrip()) {
     life = 1;
 }
 

@@ -2,8 +2,8 @@
 // the arena) until a restart deletes them, on a strip of their own where the look asks for one.
 #pragma once
 
-#include "entity.h"
-#include "shooter_look.h"
+#include "look/shooter_look.h"
+#include "world/entity.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
-// Texts over the frame, legible on the look's ground.
-#include "frame_text.h"
+// Texts over the frame, legible on the look's backdrop.
+#include "display/frame_text.h"
 
 void writeOverFrame(HDC dc, const Vec2& at, const char* text, bool onStrip) {
     if (!onStrip) {

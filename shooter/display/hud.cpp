@@ -1,8 +1,8 @@
 // The heads-up display's drawing: panel and bar, then the percentage and the list counters.
-#include "hud.h"
+#include "display/hud.h"
 
-#include "area.h"
-#include "world.h"
+#include "world/area.h"
+#include "world/world.h"
 
 #include <cstdio>
 

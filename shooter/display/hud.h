@@ -3,8 +3,8 @@
 // lastList, so it is drawn over whatever of the scrolled arena reaches into the panel.
 #pragma once
 
-#include "entity.h"
-#include "hud_panel.h"
+#include "display/hud_panel.h"
+#include "world/entity.h"
 
 class World;
 

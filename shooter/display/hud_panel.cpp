@@ -1,13 +1,14 @@
-// Drawing of the panel and the health bar. On a white ground the panel is filled with whatever
-// brush the surface holds: no object leaves one of its own selected, so it is the frame's white.
-#include "hud_panel.h"
+// Drawing of the panel and the health bar. Without a fill of its own the panel is filled with
+// whatever brush the surface holds: no object leaves one of its own selected, so it is the
+// frame's white.
+#include "display/hud_panel.h"
 
-#include "area.h"
-#include "area_outline.h"
+#include "display/area_outline.h"
+#include "world/area.h"
 
 HudPanel::HudPanel(const ShooterLook& look) {
-    if (look.ground == Ground::Dark) {
-        panelBrush.emplace(look.panelFill);
+    if (look.panelFill) {
+        panelBrush.emplace(*look.panelFill);
     }
 }
 

@@ -1,11 +1,11 @@
-// HudPanel: the panel's background and the health bar of the heads-up display: a panel in a
-// black frame, filled light grey on a dark ground and left to the surface's own (white) brush on
-// a white one, where it is outlined first; and a bar 40 pixels wide and 200 tall, green above
-// (2 pixels per health point) and red below.
+// HudPanel: the panel's background and the health bar of the heads-up display: the panel in a
+// frame, filled with the look's panel fill or, without one, outlined first and left to the
+// surface's own brush; and a bar 40 pixels wide and 200 tall, 2 pixels per health point, with the
+// health above the loss.
 #pragma once
 
 #include "gdi_objects.h"
-#include "shooter_look.h"
+#include "look/shooter_look.h"
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ public:
     static constexpr int barHeight = 200;
     static constexpr int pixelsPerHealth = 2;
 
-    // Creates the panel's brush on a dark ground only.
+    // Creates the panel's brush only when the look fills the panel.
     explicit HudPanel(const ShooterLook& look);
 
     // barX, barY: the bar's top-left corner on the surface. Leaves the pen and the brush the
@@ -29,6 +29,6 @@ public:
     Pen framePen{PS_SOLID, 1, RGB(0, 0, 0)};
     SolidBrush healthBrush{RGB(0, 255, 0)};
     SolidBrush lossBrush{RGB(255, 0, 0)};
-    // A dark ground's only; without it the panel is outlined and left to the surface's brush.
+    // Without it the panel is outlined and left to the surface's brush.
     std::optional<SolidBrush> panelBrush;
 };

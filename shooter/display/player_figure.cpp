@@ -1,11 +1,11 @@
 // Drawing of the player's figure.
-#include "player_figure.h"
+#include "display/player_figure.h"
 
 PlayerFigure::PlayerFigure(const ShooterLook& look)
     : rimPen(PS_SOLID, look.playerRim.width, look.playerRim.colour),
       sightPen(PS_SOLID, look.playerSight.width, look.playerSight.colour) {
-    if (look.ground == Ground::Dark) {
-        bodyBrush.emplace(look.playerBody);
+    if (look.playerBody) {
+        bodyBrush.emplace(*look.playerBody);
     }
 }
 

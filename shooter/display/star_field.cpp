@@ -1,9 +1,9 @@
 // Star placement and drawing.
-#include "star_field.h"
+#include "display/star_field.h"
 
-#include "area.h"
 #include "random.h"
-#include "world.h"
+#include "world/area.h"
+#include "world/world.h"
 
 StarField::StarField(World* owner) : world(owner), starPen(PS_SOLID, 1, owner->look.starColour) {
     life = 1;

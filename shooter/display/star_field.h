@@ -1,9 +1,9 @@
 // StarField: 500 single-pixel stars at random arena positions, scrolling with the arena, in the
-// look's star colour (white on a dark ground, black on a white one).
+// look's star colour.
 #pragma once
 
-#include "entity.h"
 #include "gdi_objects.h"
+#include "world/entity.h"
 
 class World;
 

@@ -1,48 +1,52 @@
-// The shooter's look: a black arena in a white frame on a very dark view, a light grey panel, a
-// green player with an orange rim, cyan enemies, green and blue bolts, blue bombs, red damage
-// sparks, and enemies that burst when hit.
-#include "shooter_look.h"
+// The shooter's look: the world on a filled backdrop, two kinds of bolt, bursts of three
+// palettes, enemies that burst when hit, and a cross-hair pointer.
+#include "look/shooter_look.h"
 
-const BoltLook greenBoltLook = {
-    {{2, RGB(100, 255, 100)}, {1, RGB(100, 200, 100)}, {1, RGB(50, 150, 50)}},
-    BurstPalette::Green,
-    10,
-    5,
+constinit const BoltLook greenBoltLook = {
+    .trail = {.head = {.width = 2, .colour = RGB(100, 255, 100)},
+              .middle = {.width = 1, .colour = RGB(100, 200, 100)},
+              .tail = {.width = 1, .colour = RGB(50, 150, 50)}},
+    .bursts = BurstPalette::Green,
+    .wallSparks = 10,
+    .impactSparks = 5,
 };
 
-const BoltLook blueBoltLook = {
-    {{2, RGB(150, 150, 255)}, {1, RGB(100, 100, 200)}, {1, RGB(50, 50, 150)}},
-    BurstPalette::Blue,
-    10,
-    5,
+constinit const BoltLook blueBoltLook = {
+    .trail = {.head = {.width = 2, .colour = RGB(150, 150, 255)},
+              .middle = {.width = 1, .colour = RGB(100, 100, 200)},
+              .tail = {.width = 1, .colour = RGB(50, 50, 150)}},
+    .bursts = BurstPalette::Blue,
+    .wallSparks = 10,
+    .impactSparks = 5,
 };
 
-const ShooterLook shooterLook = {
-    Ground::Dark,
-    SceneryList::Background,
-    {5, RGB(255, 255, 255)}, // the arena's frame
-    {0, RGB(0, 0, 0)},       // the view's outline
-    RGB(20, 20, 20),         // view
-    RGB(0, 0, 0),            // arena
-    RGB(200, 200, 200),      // panel
-    RGB(255, 255, 255),      // stars
+constinit const ShooterLook shooterLook = {
+    .backdrop = FilledBackdropLook{.viewEdge = {.width = 0, .colour = RGB(0, 0, 0)},
+                                   .viewFill = RGB(20, 20, 20),
+                                   .arenaFrame = {.width = 5, .colour = RGB(255, 255, 255)},
+                                   .arenaFill = RGB(0, 0, 0)},
+    .panelFill = RGB(200, 200, 200),
+    .starColour = RGB(255, 255, 255),
 
-    {3, RGB(255, 100, 0)}, // player's rim
-    RGB(0, 255, 0),        // player's body
-    {1, RGB(255, 0, 0)},   // player's sight
-    {2, RGB(100, 255, 255)},
+    .playerRim = {.width = 3, .colour = RGB(255, 100, 0)},
+    .playerBody = RGB(0, 255, 0),
+    .playerSight = {.width = 1, .colour = RGB(255, 0, 0)},
 
-    &greenBoltLook, // scatter
-    &blueBoltLook,  // stream
-    &greenBoltLook, // volley
-    &blueBoltLook,  // the bomb's ring
-    {{5, RGB(100, 100, 255)}, {2, RGB(50, 50, 160)}, {1, RGB(10, 10, 100)}},
-    BurstPalette::Blue,
-    5,
-    BurstPalette::Red,
-    true,
-    FlameStrike::LastLifeThenHit,
+    .enemyPen = {.width = 2, .colour = RGB(100, 255, 255)},
+    .enemyHitBursts = {BurstPalette::Red},
+    .enemyDeathBursts = {BurstPalette::Red, BurstPalette::Green, BurstPalette::Blue},
 
-    16, // the cross-hair is 32 x 32 and centred on the mouse point
-    true,
+    .scatterBolt = greenBoltLook,
+    .streamBolt = blueBoltLook,
+    .volleyBolt = greenBoltLook,
+    .ringBolt = blueBoltLook,
+    .bomb = {.head = {.width = 5, .colour = RGB(100, 100, 255)},
+             .middle = {.width = 2, .colour = RGB(50, 50, 160)},
+             .tail = {.width = 1, .colour = RGB(10, 10, 100)}},
+    .bombBursts = BurstPalette::Blue,
+    .bombWallSparks = 5,
+    .damageBursts = BurstPalette::Red,
+
+    // The cross-hair is 32 x 32 and centred on the mouse point.
+    .pointerHotSpot = 16,
 };

@@ -1,12 +1,16 @@
 // ShooterLook: everything in which the two shooter programs differ, as one value that each
-// program's main.cpp chooses for its ShooterGame. The world holds it and its objects read it
-// through their World: the pens and colours, the bolts each weapon fires, the sparks and colours
-// of the bursts, what an enemy's hit and a flame's touch leave behind, where the scenery lives,
-// the pointer's hot spot and whether the texts written over the frame need a strip of their own.
+// program's main.cpp hands to its ShooterGame. The world holds it and its objects read it
+// through their World. Each field is one difference; the backdrop is the one that chooses
+// behaviour as well as values, and display/scenery.h is the one place that acts on that choice.
 // The shooter's value is shooterLook (shooter_look.cpp); the variant's lives in shooter_variant/.
 #pragma once
 
+#include "look/burst_list.h"
+
 #include <windows.h>
+
+#include <optional>
+#include <variant>
 
 struct PenLook {
     int width;
@@ -20,11 +24,6 @@ struct TrailLook {
     PenLook tail;
 };
 
-// The colour schemes of a burst's sparks. Red, Green and Blue draw three numbers per spark for
-// its colour; Random takes one raw number as the colour and throws its sparks differently
-// (burst.cpp).
-enum class BurstPalette { Red, Green, Blue, Random };
-
 // A kind of bolt (the Type Object of the one Bolt class): its trail, the colours of the bursts
 // it leaves, and their sparks at each wall it crosses and on the enemy it strikes.
 struct BoltLook {
@@ -34,76 +33,58 @@ struct BoltLook {
     int impactSparks;
 };
 
-// The ground the game is drawn on, which decides how the scenery, the panel and the player's
-// body are painted.
-enum class Ground {
-    // The view filled very dark grey, the arena black inside a frame, the panel light grey, the
-    // player's body filled.
-    Dark,
-    // Nothing filled: the arena, the view and the panel outlined on the frame's white, the
-    // player's disc and the panel filled with whatever brush the surface holds (its white one).
-    White,
+// A backdrop painted under everything else, from backgroundList (the backdrop, then the stars
+// over it): the view filled inside its edge, then the arena filled inside its frame.
+struct FilledBackdropLook {
+    PenLook viewEdge;
+    COLORREF viewFill;
+    PenLook arenaFrame;
+    COLORREF arenaFill;
 };
 
-// The list that holds the backdrop and the star field.
-enum class SceneryList {
-    // backgroundList, drawn first: the backdrop, then the stars over it.
-    Background,
-    // objectList, drawn after the enemies: the stars, then the outlines over them.
-    Objects,
-};
-
-// What a flame does to the first enemy it touches before it goes out.
-enum class FlameStrike {
-    // Leave the enemy one life and hit it, so the hit that destroys it leaves its bursts.
-    LastLifeThenHit,
-    // Hit the enemy, then destroy it.
-    HitThenDestroy,
+// A backdrop of outlines on the frame's white, drawn among the objects after the enemies (the
+// stars, then the outlines over them): the arena, the view and the panel outlined with one pen.
+struct OutlinedBackdropLook {
+    PenLook edge;
 };
 
 struct ShooterLook {
-    Ground ground;
-    SceneryList sceneryList;
-    // The arena's frame on a dark ground; the outline of all three regions on a white one.
-    PenLook regionEdge;
-    // Read on a dark ground only: the view's outline and fill, the arena's and the panel's fill.
-    PenLook viewEdge;
-    COLORREF viewFill;
-    COLORREF arenaFill;
-    COLORREF panelFill;
+    std::variant<FilledBackdropLook, OutlinedBackdropLook> backdrop;
+    // None: the panel is outlined and filled with the surface's own (white) brush.
+    std::optional<COLORREF> panelFill;
     COLORREF starColour;
 
     PenLook playerRim;
-    // Read on a dark ground only.
-    COLORREF playerBody;
+    // None: the disc and the sight ring are filled with the surface's own (white) brush.
+    std::optional<COLORREF> playerBody;
     PenLook playerSight;
+
     PenLook enemyPen;
+    // The bursts an enemy leaves for a hit it survives, and for the hit that destroys it.
+    BurstList enemyHitBursts;
+    BurstList enemyDeathBursts;
 
     // The bolts of the scatter, stream and volley weapons and of the bomb's ring.
-    const BoltLook* scatterBolt;
-    const BoltLook* streamBolt;
-    const BoltLook* volleyBolt;
-    const BoltLook* ringBolt;
+    const BoltLook& scatterBolt;
+    const BoltLook& streamBolt;
+    const BoltLook& volleyBolt;
+    const BoltLook& ringBolt;
     TrailLook bomb;
     BurstPalette bombBursts;
     int bombWallSparks;
     // The bursts that show the player touched or killed by an enemy.
     BurstPalette damageBursts;
-    // Whether an enemy's hits leave bursts: red for a hit it survives, red, green and blue for
-    // the one that destroys it.
-    bool hitsBurst;
-    FlameStrike flameStrike;
 
     // The pointer sprite's point that sits on the mouse, from its top-left corner.
     int pointerHotSpot;
-    // Whether the end and pause texts are written on an opaque strip of the surface's
-    // background colour: black letters straight on a dark ground could not be read.
-    bool textsOnStrip;
+
+    // Texts written over a filled backdrop go on an opaque strip of the surface's background
+    // colour: the surface's black letters cannot be read on the filled arena.
+    bool textsNeedStrip() const { return std::holds_alternative<FilledBackdropLook>(backdrop); }
 };
 
-// The shooter's bolts: GreenBolt (scatter and volley) and BlueBolt (stream and the bomb's ring).
+// The shooter's two kinds of bolt.
 extern const BoltLook greenBoltLook;
 extern const BoltLook blueBoltLook;
 
-// The shooter: a black arena in a white frame, green and blue bolts, bursts of three palettes.
 extern const ShooterLook shooterLook;

@@ -1,5 +1,5 @@
 // Drawing of a screen region.
-#include "area.h"
+#include "world/area.h"
 
 void Area::draw(HDC dc) const {
     const int ix = toPixel(origin.x);

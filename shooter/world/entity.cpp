@@ -1,5 +1,5 @@
 // Default behaviour of the world object bases and the count of live entities.
-#include "entity.h"
+#include "world/entity.h"
 
 int liveEntityCount = 0;
 

@@ -1,15 +1,12 @@
 // The arrangement of the world's lists: which lists a frame updates and draws, in which order,
-// where the scenery lives, what a restart and the end of the world empty, and the lookups into
-// the record.
-#include "world.h"
+// what a restart and the end of the world empty, and the lookups into the record.
+#include "world/world.h"
 
-#include "area.h"
-#include "backdrop.h"
-#include "entity.h"
-#include "list_passes.h"
-#include "solid.h"
 #include "sprite.h"
-#include "star_field.h"
+#include "world/area.h"
+#include "world/entity.h"
+#include "world/list_passes.h"
+#include "world/solid.h"
 
 World::World(const ShooterLook& worldLook) : look(worldLook) {}
 
@@ -42,16 +39,6 @@ void World::runFrame(HDC target, int ticks) {
         const int hotSpot = look.pointerHotSpot;
         pointer->place(toPixel(mouse.x) - hotSpot, toPixel(mouse.y) - hotSpot, 0, 0);
         pointer->draw(target);
-    }
-}
-
-void World::appendScenery() {
-    if (look.sceneryList == SceneryList::Background) {
-        backgroundList.add(new Backdrop(this));
-        backgroundList.add(new StarField(this));
-    } else {
-        objectList.add(new StarField(this));
-        objectList.add(new Backdrop(this));
     }
 }
 

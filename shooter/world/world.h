@@ -4,8 +4,8 @@
 // which its objects find their pens and what they leave behind.
 #pragma once
 
+#include "look/shooter_look.h"
 #include "ptr_list.h"
-#include "shooter_look.h"
 #include "vec2.h"
 
 #include <windows.h>
@@ -26,9 +26,6 @@ public:
     // Advances every list by ticks timer ticks, removing each list's dead entries after its
     // pass, then draws the lists and the pointer once.
     void runFrame(HDC target, int ticks);
-    // Appends the backdrop and the star field to the list the look puts the scenery in; one
-    // step of the world build.
-    void appendScenery();
     // Empties the lists a new game rebuilds: the objects, the enemies, the algorithms, the
     // scenery, the heads-up display and the regions. Input state and the sprite stay.
     void clearForRestart();

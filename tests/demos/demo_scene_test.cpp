@@ -1,16 +1,18 @@
 // The shared frame of the demonstration scenes: stepping, removal, pointer sprite, overlay,
-// keys and the handling of objects that could not be allocated.
+// keys, objects that could not be allocated and a render thread that could not be started.
 #include <gtest/gtest.h>
 
 #include "scene_harness.h"
 
-#include "ball_repel_scene.h"
-#include "ball_toss_scene.h"
-#include "demo_scene.h"
+#include "ball_repel/ball_repel_scene.h"
+#include "ball_toss/ball_toss_scene.h"
+#include "ball_toss/trail_ball.h"
+#include "common/demo_scene.h"
 #include "gdi_objects.h"
-#include "rope_chase_scene.h"
-#include "trail_ball.h"
+#include "rope_chase/rope_chase_scene.h"
+#include "window_routing.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,47 +49,41 @@ private:
 
 constexpr COLORREF pointerRed = RGB(255, 0, 0);
 
-// Counts the WM_CLOSE messages the ESC test's window receives (and does not close).
+// The test windows' procedure: counts the close requests (and does not close), and routes the
+// engine's report of a render thread that could not start as the programs' procedure does.
 int closeRequests = 0;
-LRESULT CALLBACK countingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+EmptyScene* routedScene = nullptr;
+LRESULT CALLBACK testProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         ++closeRequests;
         return 0;
+    }
+    if (message == Engine::threadFailedMessage) {
+        return routing::routeDemoMessage(*routedScene, window, message, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 } // namespace
 
-TEST(DemoFrame, StepsEveryObjectInListOrderWithTheFramesTickCount) {
+// Objects are stepped in list order with the frame's tick count, those added by input after
+// the others; one that dies in its step is removed in that frame and not counted.
+TEST(DemoFrame, StepsEveryObjectInListOrderAndRemovesOneDyingInItsStepInThatFrame) {
     SceneHarness<EmptyScene> harness;
     std::vector<std::string> log;
     harness.scene.addObject(new RecordingObject(&log, "first"));
-    harness.scene.addObject(new RecordingObject(&log, "second"));
+    harness.scene.addObject(new RecordingObject(&log, "short", 2));
 
     harness.frame(3);
+    EXPECT_STREQ("num of object : 2 ", harness.scene.overlayText());
     harness.scene.addObject(new RecordingObject(&log, "added by input"));
-    harness.frame(1);
-
-    const std::vector<std::string> expected = {"first:3", "second:3", "first:1", "second:1",
-                                               "added by input:1"};
-    EXPECT_EQ(expected, log);
-}
-
-TEST(DemoFrame, AnObjectDyingInItsStepIsRemovedAndNotCountedInThatFrame) {
-    SceneHarness<EmptyScene> harness;
-    std::vector<std::string> log;
-    harness.scene.addObject(new RecordingObject(&log, "short", 2));
-    harness.scene.addObject(new RecordingObject(&log, "long"));
-
     harness.frame(1);
     EXPECT_STREQ("num of object : 2 ", harness.scene.overlayText());
     harness.frame(1);
-    EXPECT_STREQ("num of object : 1 ", harness.scene.overlayText());
-    ASSERT_EQ(1, harness.scene.objectList.count());
 
-    harness.frame(1);
-    EXPECT_EQ("long:1", log.back());
-    EXPECT_EQ(5u, log.size());
+    const std::vector<std::string> expected = {"first:3",         "short:3",          "first:1",
+                                               "short:1",         "added by input:1", "first:1",
+                                               "added by input:1"};
+    EXPECT_EQ(expected, log);
 }
 
 TEST(DemoFrame, ATickCountOfZeroDrawsNothingAndStepsNothing) {
@@ -119,9 +115,11 @@ TEST(DemoFrame, DrawsThePointerAtTheOriginBeforeTheMouseMovesThenAtTheMouse) {
     EXPECT_NE(pointerRed, harness.surface.pixel(1, 0));
 }
 
-TEST(DemoFrame, WritesTheObjectCountBelowTheStatusLine) {
+TEST(DemoFrame, WritesTheObjectCountBelowTheStatusLineAndNeverListsAFailedAllocation) {
     SceneHarness<EmptyScene> harness;
-    harness.frame(1);
+    EXPECT_FALSE(harness.scene.addObject(nullptr));
+    EXPECT_EQ(0, harness.scene.objectList.count());
+    harness.frame(1); // the frame step would fault on an empty entry
 
     EXPECT_STREQ("num of object : 0 ", harness.scene.overlayText());
     // The text sits from row 20 on; rows 0..19 belong to the status line the window paints.
@@ -129,36 +127,38 @@ TEST(DemoFrame, WritesTheObjectCountBelowTheStatusLine) {
     EXPECT_EQ(0, harness.surface.count(RGB(0, 0, 0), 32, 0, clientWidth - 32, 20));
 }
 
-TEST(DemoFrame, AnObjectThatCouldNotBeAllocatedLeavesTheListUnchanged) {
-    SceneHarness<EmptyScene> harness;
-    EXPECT_FALSE(harness.scene.addObject(nullptr));
-    EXPECT_EQ(0, harness.scene.objectList.count());
-    harness.frame(1); // the frame step would fault on an empty entry
-    EXPECT_STREQ("num of object : 0 ", harness.scene.overlayText());
-}
-
-TEST(DemoFrame, LeavesTheSurfacesPenAndBrushAsItFoundThem) {
-    SceneHarness<BallTossScene> toss;
-    SceneHarness<BallRepelScene> repel;
-    SceneHarness<RopeChaseScene> ropes;
-    toss.scene.onRightDown(0, at(300, 300));
-    ropes.scene.onLeftDown(0, at(300, 300));
-    const HDC surfaces[] = {toss.surface.dc(), repel.surface.dc(), ropes.surface.dc()};
-    HGDIOBJ held[3][2] = {};
-    for (int i = 0; i < 3; ++i) {
-        held[i][0] = GetCurrentObject(surfaces[i], OBJ_PEN);
-        held[i][1] = GetCurrentObject(surfaces[i], OBJ_BRUSH);
+TEST(DemoFrame, LeavesTheSurfacesPenAndBrushAsItFoundThemAndTheTeardownReleasesBoth) {
+    const int before = gdiCount::live();
+    {
+        SceneHarness<BallTossScene> toss;
+        SceneHarness<BallRepelScene> repel;
+        SceneHarness<RopeChaseScene> ropes;
+        toss.scene.onRightDown(0, at(300, 300));
+        ropes.scene.onLeftDown(0, at(300, 300));
+        const HDC surfaces[] = {toss.surface.dc(), repel.surface.dc(), ropes.surface.dc()};
+        std::vector<HGDIOBJ> found;
+        for (const HDC surface : surfaces) {
+            found.insert(found.end(), {GetCurrentObject(surface, OBJ_PEN),
+                                       GetCurrentObject(surface, OBJ_BRUSH)});
+        }
+        // Long enough for every spark to die, be drawn one last time and be deleted.
+        toss.frame(60);
+        repel.frame(60);
+        ropes.frame(60);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(found[2 * i], GetCurrentObject(surfaces[i], OBJ_PEN)) << "scene " << i;
+            EXPECT_EQ(found[2 * i + 1], GetCurrentObject(surfaces[i], OBJ_BRUSH)) << "scene " << i;
+        }
+        EXPECT_EQ(5, toss.scene.objectList.count());
+        EXPECT_EQ(2, ropes.scene.objectList.count());
+        // The teardown meets live bursts.
+        toss.scene.onRightDown(0, at(100, 100));
+        ropes.scene.onLeftDown(0, at(100, 100));
+        toss.frame(1);
+        ropes.frame(1);
+        EXPECT_GT(gdiCount::live(), before + 200);
     }
-    // Long enough for every spark to die, be drawn one last time and be deleted.
-    toss.frame(60);
-    repel.frame(60);
-    ropes.frame(60);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(held[i][0], GetCurrentObject(surfaces[i], OBJ_PEN)) << "scene " << i;
-        EXPECT_EQ(held[i][1], GetCurrentObject(surfaces[i], OBJ_BRUSH)) << "scene " << i;
-    }
-    EXPECT_EQ(5, toss.scene.objectList.count());
-    EXPECT_EQ(2, ropes.scene.objectList.count());
+    EXPECT_EQ(before, gdiCount::live());
 }
 
 // What a message box opened on this thread showed; the box is answered with OK at once.
@@ -195,38 +195,57 @@ LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST(DemoKeys, EscapeAsksToCloseF1ShowsTheHelpBox123AndOtherKeysDoNothing) {
-    TestWindow window(clientWidth, clientHeight, countingProcedure);
+TEST(DemoKeys, EscapeAsksToCloseF1ShowsTheHelpBox123WithAnOkButtonOthersDoNothing) {
+    HiddenWindow window(clientWidth, clientHeight, testProcedure);
     EmptyScene scene;
     scene.attachWindow(window.handle());
     closeRequests = 0;
+    seenBox = {};
     const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
     scene.onKeyDown('A', 0);
     scene.onKeyDown(VK_F2, 0);
-    EXPECT_EQ(nullptr, seenBox.owner);
+    EXPECT_EQ(0, closeRequests);
+    EXPECT_EQ("", seenBox.caption);
     scene.onKeyDown(VK_F1, 0);
-    UnhookWindowsHookEx(hook);
     EXPECT_EQ(window.handle(), seenBox.owner);
     EXPECT_EQ("help", seenBox.caption);
     EXPECT_EQ("123", seenBox.text);
     EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
-    EXPECT_EQ(0, closeRequests);
     scene.onKeyDown(VK_ESCAPE, 0);
+    UnhookWindowsHookEx(hook);
     EXPECT_EQ(1, closeRequests);
 }
 
-TEST(DemoTeardown, ReleasesEveryPenAndBrushOfItsObjects) {
-    const int before = gdiCount::live();
-    {
-        SceneHarness<BallTossScene> toss;
-        SceneHarness<RopeChaseScene> ropes;
-        toss.scene.onRightDown(0, at(100, 100));
-        ropes.scene.onLeftDown(0, at(100, 100));
-        toss.frame(1);
-        ropes.frame(1);
-        EXPECT_GT(gdiCount::live(), before + 200);
-    }
-    EXPECT_EQ(before, gdiCount::live());
+namespace {
+HANDLE creationRefused = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+HANDLE WINAPI refuseThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
+                           LPDWORD) {
+    SetEvent(creationRefused);
+    return nullptr;
+}
+} // namespace
+
+TEST(DemoFailures, ARenderThreadThatCannotStartIsReportedByTheWindowAndTicksGoOn) {
+    HiddenWindow window(clientWidth, clientHeight, testProcedure);
+    auto scene = std::make_unique<EmptyScene>();
+    routedScene = scene.get();
+    scene->startThread = refuseThread;
+    scene->start(window.handle());
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000));
+    // An input message frees the claimed surface and the next tick tries again, unless the
+    // timer thread is still showing the report.
+    scene->lockScene();
+    scene->unlockScene();
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000)) << "ticks stopped";
+    seenBox = {};
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
+    pumpMessages();
+    UnhookWindowsHookEx(hook);
+    scene.reset(); // the timer's synchronous kill: no callback may be waiting for a box
+    EXPECT_EQ(nullptr, seenBox.owner);
+    EXPECT_EQ("Error", seenBox.caption);
+    EXPECT_EQ("Can't create Thread", seenBox.text);
+    EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
 }
 
 TEST(DemoWindow, MinimisingKeepsTheBallsAndTheBoundsWhereTheyWere) {

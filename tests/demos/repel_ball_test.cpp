@@ -3,10 +3,9 @@
 
 #include "scene_harness.h"
 
-#include "ball_repel_scene.h"
-#include "repel_ball.h"
+#include "ball_repel/ball_repel_scene.h"
+#include "ball_repel/repel_ball.h"
 
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -26,30 +25,29 @@ protected:
 };
 } // namespace
 
-// The push, 100 / distance pixels per tick away from the mouse (none with the mouse on the
-// centre), joins gravity's 1 pixel per tick downward in the velocity before the ball moves.
-TEST_F(RepelBallTest, IsPushedAHundredOverTheDistanceAwayFromTheMouse) {
-    struct Case {
-        Vec2 ball;
-        Vec2 mouse;
-        Vec2 push;
-    };
-    const Case cases[] = {
-        {Vec2(400, 300), Vec2(399, 300), Vec2(100, 0)},     // one pixel off
-        {Vec2(400, 300), Vec2(400, 200), Vec2(0, 1)},       // as hard as gravity pulls
-        {Vec2(400, 100), Vec2(400, 200), Vec2(0, -1)},      // and cancelling it
-        {Vec2(360, 280), Vec2(300, 200), Vec2(0.6f, 0.8f)}, // at 100 along (0.6, 0.8)
-        {Vec2(250, 250), Vec2(250, 250), Vec2(0, 0)},       // the mouse on the centre
-        {Vec2(300, 400), Vec2(0, 0), Vec2(0.12f, 0.16f)},   // before the mouse moves
-    };
-    for (const Case& c : cases) {
+// The mouse pushes a ball away from it by 100 over their distance, so a hundred pixels away as
+// hard as gravity pulls; not at all when it is exactly on the ball's centre (the state stays
+// finite); before it moves it stands at the top-left corner. One step from rest then gives the
+// velocity push plus gravity and moves the ball by it.
+TEST_F(RepelBallTest, IsPushedAwayFromTheMouseByAHundredOverTheDistance) {
+    const struct {
+        Vec2 ball, mouse, push;
+    } cases[] = {{Vec2(400, 300), Vec2(399, 300), Vec2(100, 0)},
+                 {Vec2(400, 300), Vec2(400, 200), Vec2(0, 1)},
+                 {Vec2(400, 100), Vec2(400, 200), Vec2(0, -1)},
+                 {Vec2(360, 280), Vec2(300, 200), Vec2(0.6f, 0.8f)},
+                 {Vec2(250, 250), Vec2(250, 250), Vec2(0, 0)},
+                 {Vec2(300, 400), Vec2(0, 0), Vec2(0.12f, 0.16f)}};
+    for (const auto& c : cases) {
         auto ball = makeBall(c.ball.x, c.ball.y);
         mouse = c.mouse;
+        EXPECT_NEAR(c.push.x, ball->push().x, 1e-4) << c.ball.x << "," << c.ball.y;
+        EXPECT_NEAR(c.push.y, ball->push().y, 1e-4) << c.ball.x << "," << c.ball.y;
         ball->step(surface.dc(), 1);
-        EXPECT_NEAR(c.push.x, ball->velocity.x, 1e-3) << c.ball.x << "," << c.ball.y;
-        EXPECT_NEAR(c.push.y + 1.0f, ball->velocity.y, 1e-3) << c.ball.x << "," << c.ball.y;
+        EXPECT_NEAR(c.push.x, ball->velocity.x, 1e-3);
+        EXPECT_NEAR(c.push.y + 1, ball->velocity.y, 1e-3);
         EXPECT_NEAR(c.ball.x + c.push.x, ball->position.x, 1e-3);
-        EXPECT_NEAR(c.ball.y + c.push.y + 1.0f, ball->position.y, 1e-3);
+        EXPECT_NEAR(c.ball.y + c.push.y + 1, ball->position.y, 1e-3);
     }
 }
 

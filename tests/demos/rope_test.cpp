@@ -4,9 +4,9 @@
 
 #include "scene_harness.h"
 
-#include "firework_burst.h"
-#include "rope.h"
-#include "rope_chase_scene.h"
+#include "common/firework_burst.h"
+#include "rope_chase/rope.h"
+#include "rope_chase/rope_chase_scene.h"
 
 #include <string>
 #include <vector>

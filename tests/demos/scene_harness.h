@@ -3,8 +3,9 @@
 // frames and input can be driven directly, without the timer.
 #pragma once
 
+#include "frame_steps.h"
+#include "hidden_window.h"
 #include "test_surface.h"
-#include "test_window.h"
 
 #include "random_draws.h"
 
@@ -16,7 +17,7 @@ constexpr COLORREF white = RGB(255, 255, 255);
 
 template <class Scene> struct SceneHarness {
     // The window outlives the scene, the scene outlives the surface.
-    TestWindow window{clientWidth, clientHeight};
+    HiddenWindow window{clientWidth, clientHeight};
     Scene scene;
     TestSurface surface{clientWidth, clientHeight};
 
@@ -25,10 +26,10 @@ template <class Scene> struct SceneHarness {
         scene.buildScene();
     }
 
-    // One frame as the engine runs it: the surface is cleared to white first.
+    // One frame as the engine runs it.
     void frame(int elapsedTicks) {
-        surface.fill(white);
-        scene.renderFrame(surface.dc(), elapsedTicks);
+        drawSceneFrame(surface.dc(), surface.area(),
+                       [&](HDC target) { scene.renderFrame(target, elapsedTicks); });
     }
 };
 

@@ -4,10 +4,10 @@
 
 #include "scene_harness.h"
 
-#include "ball_toss_scene.h"
-#include "firework_burst.h"
+#include "ball_toss/ball_toss_scene.h"
+#include "ball_toss/trail_ball.h"
+#include "common/firework_burst.h"
 #include "gdi_objects.h"
-#include "trail_ball.h"
 
 #include <memory>
 
@@ -82,29 +82,20 @@ TEST_F(TrailBallTest, ThreeTicksMoveThreeTimesAndDrawOnlyTheLast) {
     EXPECT_EQ(grey(15), surface.pixel(361, 300));
 }
 
-TEST_F(TrailBallTest, TheEarlierBallTakesAPressOverBothOfThem) {
+// A press waits until the mouse is over a ball; over two of them the earlier ball takes it.
+TEST_F(TrailBallTest, APressWaitsForTheMouseOverABallAndTheEarlierBallTakesIt) {
     auto first = makeBall(200.0f, 200.0f);
     auto second = makeBall(210.0f, 205.0f);
-    press(205, 205);
-
-    first->step(surface.dc(), 1);
-    second->step(surface.dc(), 1);
-
-    EXPECT_TRUE(first->grabbed);
-    EXPECT_FALSE(second->grabbed);
-    EXPECT_EQ(TrailBall::buttonTaken, button);
-}
-
-TEST_F(TrailBallTest, APressBesideTheBallWaitsUntilTheMouseIsOverIt) {
-    auto ball = makeBall(200.0f, 200.0f);
     press(300, 300);
-    ball->step(surface.dc(), 1);
-    EXPECT_FALSE(ball->grabbed);
+    first->step(surface.dc(), 1);
+    EXPECT_FALSE(first->grabbed);
     EXPECT_EQ(TrailBall::buttonPressed, button);
 
-    moveMouse(220, 180);
-    ball->step(surface.dc(), 1);
-    EXPECT_TRUE(ball->grabbed);
+    moveMouse(205, 205);
+    first->step(surface.dc(), 1);
+    second->step(surface.dc(), 1);
+    EXPECT_TRUE(first->grabbed);
+    EXPECT_FALSE(second->grabbed);
     EXPECT_EQ(TrailBall::buttonTaken, button);
 }
 
@@ -141,29 +132,34 @@ TEST_F(TrailBallTest, IsThrownWithTheLastMouseMovementAfterBeingHeldStill) {
     EXPECT_NEAR(210.0 + 5.0 * friction, ball->position.y, 1e-3);
 }
 
-// Kept inside by its truncated centre: left, right, bottom, then top, each clamp r = 20 inside
-// the edge with the velocity's component reflected; after a shrink the ball is brought to the
-// nearest edges, and in an area narrower than the ball both clamps of an axis apply in order.
-TEST_F(TrailBallTest, IsClampedAndReflectedOnItsTruncatedCentre) {
-    struct Case {
-        Vec2 start, velocity;
-        RECT area;
-        Vec2 end, reflected;
-    };
-    const Case cases[] = {
-        {Vec2(700, 500), Vec2(3, 4), {0, 0, 400, 300}, Vec2(380, 280), Vec2(-3, -4)},
-        {Vec2(20.5f, 19.5f), Vec2(-1, 0), {0, 0, 800, 600}, Vec2(20.5f, 20.0f), Vec2(-1, 0)},
-        {Vec2(15, 15), Vec2(2, 3), {0, 0, 30, 30}, Vec2(10, 20), Vec2(2, 3)},
-    };
-    for (const Case& c : cases) {
-        auto ball = makeBall(c.start.x, c.start.y, c.velocity);
-        bounds = c.area;
-        ball->keepInside();
-        EXPECT_FLOAT_EQ(c.end.x, ball->position.x) << c.start.x;
-        EXPECT_FLOAT_EQ(c.end.y, ball->position.y) << c.start.y;
-        EXPECT_FLOAT_EQ(c.reflected.x, ball->velocity.x) << c.start.x;
-        EXPECT_FLOAT_EQ(c.reflected.y, ball->velocity.y) << c.start.y;
-    }
+TEST_F(TrailBallTest, IsClampedAndReflectedAfterTheClientAreaShrinks) {
+    auto ball = makeBall(700.0f, 500.0f, Vec2(3.0f, 4.0f));
+    bounds = RECT{0, 0, 400, 300};
+    ball->step(surface.dc(), 1);
+
+    EXPECT_NEAR(-3.0 * friction, ball->velocity.x, 1e-4);
+    EXPECT_NEAR(-4.0 * friction, ball->velocity.y, 1e-4);
+    EXPECT_NEAR(380.0 - 3.0, ball->position.x, 1e-3);
+    EXPECT_NEAR(280.0 - 4.0, ball->position.y, 1e-3);
+}
+
+// Bounced on the truncated position (20.5 is not left of 20, 19.5 is above it); in an area
+// narrower than the ball both clamps of an axis apply in order (left then right, bottom then
+// top), reflecting twice.
+TEST_F(TrailBallTest, BouncesOnItsTruncatedPositionAndClampsBothSidesInOrder) {
+    auto ball = makeBall(20.5f, 19.5f, Vec2(-1.0f, 0.0f));
+    ball->keepInside();
+    EXPECT_FLOAT_EQ(20.5f, ball->position.x);
+    EXPECT_FLOAT_EQ(-1.0f, ball->velocity.x);
+    EXPECT_FLOAT_EQ(20.0f, ball->position.y);
+
+    auto narrow = makeBall(15.0f, 15.0f, Vec2(2.0f, 3.0f));
+    bounds = RECT{0, 0, 30, 30};
+    narrow->keepInside();
+    EXPECT_FLOAT_EQ(10.0f, narrow->position.x);
+    EXPECT_FLOAT_EQ(20.0f, narrow->position.y);
+    EXPECT_FLOAT_EQ(2.0f, narrow->velocity.x);
+    EXPECT_FLOAT_EQ(3.0f, narrow->velocity.y);
 }
 
 TEST_F(TrailBallTest, OwnsTwentyFiveBrushesAndAPenUntilDestroyed) {

@@ -4,7 +4,7 @@
 // counters consistent and the process alive.
 #include "engine.h"
 #include "gdi_objects.h"
-#include "test_window.h"
+#include "hidden_window.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
@@ -61,10 +61,11 @@ int openHandles() {
 }
 
 // Scene that checks every frame against the engine's promises: one frame at a time, never
-// during an input handler, drawn on a surface cleared to its full size, both surfaces alike.
+// during an input handler, drawn on a surface cleared to its full size, both surfaces alike,
+// within one client rectangle from start to end.
 class StressScene : public Engine {
 public:
-    StressScene() : Engine(EngineStyle::Game) {
+    explicit StressScene(EngineStyle style = EngineStyle::Game) : Engine(style) {
         frameDone = CreateEventA(nullptr, FALSE, FALSE, nullptr);
         frameStarted = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         frameRelease = CreateEventA(nullptr, TRUE, TRUE, nullptr);
@@ -89,6 +90,7 @@ public:
         if (elapsedTicks < 1) {
             framesWithoutTicks += 1;
         }
+        const RECT bounds = clientRect;
         elapsedSum += elapsedTicks;
         const SIZE size = bitmapSizeOf(target);
         if (!(size == bitmapSizeOf(front.load()))) {
@@ -105,8 +107,16 @@ public:
         }
         lastFrameWidth = size.cx;
         lastFrameHeight = size.cy;
-        SetEvent(frameStarted);
-        WaitForSingleObject(frameRelease, INFINITE);
+        // Only a frame that is held signals, so the start a test awaits is the held frame's.
+        if (WaitForSingleObject(frameRelease, 0) == WAIT_TIMEOUT) {
+            SetEvent(frameStarted);
+            WaitForSingleObject(frameRelease, INFINITE);
+        }
+        // A scene's catch-up loop reads its bounds again while it moves its objects.
+        const RECT boundsLater = clientRect;
+        boundsMoved += EqualRect(&bounds, &boundsLater) ? 0 : 1;
+        boundsSeen.insert(boundsSeen.end(), {SIZE{bounds.right, bounds.bottom},
+                                             SIZE{boundsLater.right, boundsLater.bottom}});
         frames += 1;
         frameRunning = false;
         SetEvent(frameDone);
@@ -158,6 +168,7 @@ public:
         EXPECT_EQ(0, framesWithoutTicks.load());
         EXPECT_EQ(0, surfacesUnlike.load());
         EXPECT_EQ(0, framesNotCleared.load());
+        EXPECT_EQ(0, boundsMoved.load());
         // No frame received a tick that was not counted.
         EXPECT_LE(static_cast<std::uint64_t>(elapsedSum.load()), ticksCounted());
         // No paint was refused: one up per counted tick, one down per performed paint.
@@ -184,6 +195,9 @@ public:
     std::atomic<int> framesWithoutTicks{0};
     std::atomic<int> surfacesUnlike{0};
     std::atomic<int> framesNotCleared{0};
+    std::atomic<int> boundsMoved{0};
+    // Render thread, one frame at a time; read once frames are stopped.
+    std::vector<SIZE> boundsSeen;
     std::atomic<long long> elapsedSum{0};
     std::atomic<int> lastFrameWidth{0};
     std::atomic<int> lastFrameHeight{0};
@@ -234,13 +248,14 @@ class EngineStress : public ::testing::Test {
 protected:
     void SetUp() override { scene.attachWindow(window.handle()); }
 
-    TestWindow window{320, 240};
+    HiddenWindow window{320, 240};
     StressScene scene;
 };
 
 } // namespace
 
-TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrame) {
+TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrameNorKeepOldThreadHandles) {
+    const int handles = openHandles();
     TickStorm storm(scene, 5);
     int paints = 0;
     for (int cycle = 0; cycle < 20000; ++cycle) {
@@ -254,49 +269,73 @@ TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrame) {
         }
     }
     ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames stopped after the lock cycles";
+    ASSERT_TRUE(scene.awaitFrames(120));
     storm.stop();
     scene.pause();
     scene.expectConsistentCounters(paints);
     scene.expectEveryTickConsumed();
-    EXPECT_GT(scene.frames.load(), 3);
+    EXPECT_LT(openHandles() - handles, 10) << "the frames' thread handles were left open";
 }
 
-TEST_F(EngineStress, PauseAndResumeStormsLeaveNoFrameRunningWhilePaused) {
+// Every way the window thread stops the ticks (pause, deactivation, minimising), each followed
+// by a way to go on (resume, activation, a resize to a new size).
+TEST_F(EngineStress, StopAndGoStormsLeaveNoFrameRunningAndNoTickCountedWhileStopped) {
     TickStorm storm(scene);
-    int ticksWhilePaused = 0;
-    for (int cycle = 0; cycle < 5000; ++cycle) {
-        scene.pause();
+    int ticksWhileStopped = 0;
+    for (int cycle = 0; cycle < 4000; ++cycle) {
+        const int way = cycle % 4;
+        if (way == 0) {
+            scene.pause();
+        } else if (way == 1) {
+            scene.onActivate(WA_INACTIVE, 0);
+        } else {
+            scene.onSize(SIZE_MINIMIZED, 0);
+        }
         scene.hold();
         const std::uint64_t ticks = scene.ticksCounted();
         scene.onTimerTick();
-        if (scene.ticksCounted() != ticks) {
-            ticksWhilePaused += 1;
-        }
+        ticksWhileStopped += scene.active || scene.ticksCounted() != ticks ? 1 : 0;
         scene.letGo();
-        scene.resume();
+        if (way == 0) {
+            scene.resume();
+        } else if (way == 3) {
+            scene.onSize(SIZE_RESTORED, MAKELPARAM(cycle % 8 == 3 ? 300 : 320, 240));
+        } else {
+            scene.onActivate(WA_ACTIVE, 0);
+        }
         if (cycle % 50 == 0) {
-            scene.onTimerTick(); // the next pause meets a frame that has only just started
+            scene.onTimerTick(); // the next stop meets a frame that has only just started
         }
     }
-    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "no frames after the last resume";
+    scene.onSize(SIZE_MINIMIZED, 0);
+    scene.onSize(SIZE_RESTORED, MAKELPARAM(160, 120));
+    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames did not come back after restoring";
+    EXPECT_EQ(160, scene.lastFrameWidth.load());
+    EXPECT_EQ(120, scene.lastFrameHeight.load());
     storm.stop();
     scene.pause();
-    EXPECT_EQ(0, ticksWhilePaused);
+    EXPECT_EQ(0, ticksWhileStopped);
     scene.expectConsistentCounters(0);
     scene.expectEveryTickConsumed();
 }
 
+// 65535 x 65535 at 32 bits is 16 GiB per surface: its bitmaps cannot be created, and the surfaces
+// keep theirs. A size of 0 gets the 1 x 1 default bitmap.
 TEST_F(EngineStress, ResizeStormsKeepBothSurfacesAtTheViewSizeWhileFramesRun) {
-    const SIZE sizes[] = {{1, 1},     {640, 1}, {1, 480},   {200, 150}, {0, 0},
-                          {400, 300}, {1, 1},   {321, 239}, {320, 240}};
+    const int bitmaps = liveGdiObjects(OBJ_BITMAP);
+    const int counted = gdiCount::live();
+    const SIZE sizes[] = {{1, 1}, {640, 1},   {1, 480},   {200, 150},     {0, 0},    {400, 300},
+                          {1, 1}, {321, 239}, {200, 100}, {65535, 65535}, {320, 240}};
     TickStorm storm(scene);
     int wrongSurfaces = 0;
     int lockedResizesThatChangedSurfaces = 0;
+    SIZE expected{};
     for (int round = 0; round < 60; ++round) {
         for (const SIZE& size : sizes) {
             scene.onSize(SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
-            // A size of 0 gets the 1 x 1 default bitmap.
-            const SIZE expected{size.cx == 0 ? 1 : size.cx, size.cy == 0 ? 1 : size.cy};
+            if (size.cx != 65535) {
+                expected = {size.cx == 0 ? 1 : size.cx, size.cy == 0 ? 1 : size.cy};
+            }
             if (!(bitmapSizeOf(scene.front.load()) == expected) ||
                 !(bitmapSizeOf(scene.backSurface()) == expected) || !scene.active) {
                 wrongSurfaces += 1;
@@ -319,42 +358,64 @@ TEST_F(EngineStress, ResizeStormsKeepBothSurfacesAtTheViewSizeWhileFramesRun) {
     EXPECT_EQ(0, lockedResizesThatChangedSurfaces);
     scene.expectConsistentCounters(0);
     scene.expectEveryTickConsumed();
+    EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP)) << "a failed resize left bitmaps behind";
+    EXPECT_EQ(counted, gdiCount::live()) << "a failed resize miscounted its bitmaps";
 }
 
-TEST_F(EngineStress, MinimisingStopsFramesUntilRestoredAtTheNewSize) {
-    TickStorm storm(scene);
-    int ticksWhileMinimised = 0;
-    for (int cycle = 0; cycle < 300; ++cycle) {
-        scene.onSize(SIZE_MINIMIZED, 0);
-        scene.hold();
-        const std::uint64_t ticks = scene.ticksCounted();
-        scene.onTimerTick();
-        if (scene.active || scene.ticksCounted() != ticks) {
-            ticksWhileMinimised += 1;
+namespace {
+// The hidden window is a pop-up: its client area is the whole window.
+void resizeClient(HWND window, SIZE size) {
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+} // namespace
+
+// The window resized between two sizes under a tick storm, each resize meeting a frame that
+// goes on only once the resize has stopped the ticks: each frame keeps one client rectangle,
+// one of the two. During a resize while the scene is locked only the Demo style takes the new
+// rectangle.
+TEST(EngineStressBounds, ResizeStormsNeverMoveTheBoundsUnderAFrame) {
+    const SIZE sizes[] = {{200, 150}, {320, 240}};
+    for (const EngineStyle style : {EngineStyle::Game, EngineStyle::Demo}) {
+        HiddenWindow window(320, 240);
+        StressScene scene(style);
+        scene.start(window.handle());
+        {
+            TickStorm storm(scene);
+            for (int round = 0; round < 200; ++round) {
+                const SIZE size = sizes[round % 2];
+                resizeClient(window.handle(), size);
+                scene.holdNextFrame();
+                scene.awaitFrameStart();
+                std::thread releaser([&scene] {
+                    while (scene.active) {
+                        std::this_thread::yield();
+                    }
+                    scene.releaseFrame();
+                });
+                scene.onSize(SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
+                releaser.join();
+            }
+            ASSERT_TRUE(scene.awaitMoreFrames(3));
         }
-        scene.letGo();
-        // Restored alternately by activation (old surfaces) and by a resize (new ones).
-        if (cycle % 2 == 0) {
-            scene.onActivate(WA_ACTIVE, 0);
-        } else {
-            scene.onSize(SIZE_RESTORED, MAKELPARAM(cycle % 3 == 0 ? 300 : 320, 240));
+        scene.pause();
+        int torn = 0;
+        for (const SIZE& seen : scene.boundsSeen) {
+            torn += seen == sizes[0] || seen == sizes[1] ? 0 : 1;
         }
+        EXPECT_EQ(0, torn);
+        scene.expectConsistentCounters(0);
+        scene.lockScene();
+        resizeClient(window.handle(), sizes[0]);
+        scene.onSize(SIZE_RESTORED, MAKELPARAM(sizes[0].cx, sizes[0].cy));
+        scene.unlockScene();
+        EXPECT_EQ(style == EngineStyle::Demo ? 200 : 320, scene.clientRect.right);
     }
-    scene.onSize(SIZE_MINIMIZED, 0);
-    scene.onSize(SIZE_RESTORED, MAKELPARAM(160, 120));
-    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames did not come back after restoring";
-    EXPECT_EQ(160, scene.lastFrameWidth.load());
-    EXPECT_EQ(120, scene.lastFrameHeight.load());
-    storm.stop();
-    scene.pause();
-    EXPECT_EQ(0, ticksWhileMinimised);
-    scene.expectConsistentCounters(0);
-    scene.expectEveryTickConsumed();
 }
 
 TEST(EngineStressClose, ACloseRequestDuringASlowFrameWaitsForItThenTheSceneCanGo) {
     for (int run = 0; run < 10; ++run) {
-        TestWindow window(200, 150, closingWindowProc);
+        HiddenWindow window(200, 150, closingWindowProc);
         auto scene = std::make_unique<StressScene>();
         scene->start(window.handle());
         routedScene = scene.get();
@@ -394,7 +455,7 @@ namespace {
 // Wine creates a few GDI objects of its own the first time a window draws; a census taken
 // after this does not count them.
 void warmUpGdi() {
-    TestWindow window(16, 16);
+    HiddenWindow window(16, 16);
     auto scene = std::make_unique<StressScene>();
     scene->attachWindow(window.handle());
     scene->onPaint();
@@ -427,7 +488,7 @@ bool awaitBareFrames(int count) {
 
 TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeavesNothing) {
     warmUpGdi();
-    TestWindow window(200, 150);
+    HiddenWindow window(200, 150);
     const int memoryDCs = liveGdiObjects(OBJ_MEMDC);
     const int bitmaps = liveGdiObjects(OBJ_BITMAP);
     const int counted = gdiCount::live();
@@ -443,41 +504,6 @@ TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeav
     EXPECT_EQ(memoryDCs, liveGdiObjects(OBJ_MEMDC));
     EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
     EXPECT_EQ(counted, gdiCount::live());
-}
-
-TEST_F(EngineStress, ALongRunKeepsOnlyTheLatestRenderThreadHandle) {
-    const int handles = openHandles();
-    TickStorm storm(scene);
-    ASSERT_TRUE(scene.awaitMoreFrames(120));
-    storm.stop();
-    scene.pause();
-    EXPECT_LT(openHandles() - handles, 10) << "the frames' thread handles were left open";
-    scene.expectConsistentCounters(0);
-    scene.expectEveryTickConsumed();
-}
-
-TEST_F(EngineStress, AResizeTooLargeForABitmapKeepsTheSurfacesAndFramesGoOn) {
-    const int bitmaps = liveGdiObjects(OBJ_BITMAP);
-    const int counted = gdiCount::live();
-    TickStorm storm(scene);
-    // 65535 x 65535 at 32 bits is 16 GiB per surface: the bitmaps cannot be created.
-    scene.onSize(SIZE_RESTORED, MAKELPARAM(65535, 65535));
-    EXPECT_TRUE(scene.active.load());
-    EXPECT_EQ(320, bitmapSizeOf(scene.front.load()).cx);
-    EXPECT_EQ(320, bitmapSizeOf(scene.backSurface()).cx);
-    ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames stopped after the failed resize";
-    EXPECT_EQ(320, scene.lastFrameWidth.load());
-    EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP)) << "a failed resize left bitmaps behind";
-    EXPECT_EQ(counted, gdiCount::live()) << "a failed resize miscounted its bitmaps";
-    scene.onSize(SIZE_RESTORED, MAKELPARAM(200, 100));
-    ASSERT_TRUE(scene.awaitMoreFrames(3));
-    EXPECT_EQ(200, scene.lastFrameWidth.load());
-    EXPECT_EQ(100, scene.lastFrameHeight.load());
-    storm.stop();
-    scene.pause();
-    EXPECT_EQ(bitmaps, liveGdiObjects(OBJ_BITMAP));
-    scene.expectConsistentCounters(0);
-    scene.expectEveryTickConsumed();
 }
 
 TEST(EngineStressSurfaces, AWindowTooLargeForItsSurfacesStillRunsFramesAndRecovers) {

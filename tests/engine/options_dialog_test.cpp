@@ -1,7 +1,7 @@
 // The options dialog of the shooter programs: what its fields show and how entries are read.
 #include "app_shell.h"
 #include "resource_ids.h"
-#include "test_window.h"
+#include "hidden_window.h"
 
 #include <gtest/gtest.h>
 
@@ -21,20 +21,26 @@ std::string controlText(HWND dialog, int id) {
 }
 } // namespace
 
-// An entry is read as a decimal number from its first nine characters; text that does not
-// parse keeps the previous value.
-TEST(OptionsDialogEntries, AreReadAsDecimalNumbersFromTheirFirstNineCharacters) {
-    struct Case {
+// An entry, the value before it, and the value read: a decimal number, the previous value when
+// the text does not parse, and only the first nine characters.
+TEST(OptionsDialogEntries, AreReadAsDecimalsFromTheFirstNineCharactersOrKeepThePreviousValue) {
+    const struct {
         const char* text;
         int previous;
         int read;
-    };
-    for (const Case& c :
-         {Case{"200", 1920, 200}, Case{" 720", 1920, 720}, Case{"-5", 1920, -5},
-          Case{"1e3", 1920, 1}, Case{"abc", 1920, 1920}, Case{"", 1080, 1080},
-          Case{"-", 1080, 1080}, Case{"   ", 1080, 1080}, Case{"1234567890123", 0, 123456789},
-          Case{"999999999999", 0, 999999999}, Case{"12345678x9", 0, 12345678}}) {
-        EXPECT_EQ(c.read, parsed(c.text, c.previous)) << "\"" << c.text << "\"";
+    } entries[] = {{"200", 1920, 200},
+                   {" 720", 1920, 720},
+                   {"-5", 1920, -5},
+                   {"1e3", 1920, 1},
+                   {"abc", 1920, 1920},
+                   {"", 1080, 1080},
+                   {"-", 1080, 1080},
+                   {"   ", 1080, 1080},
+                   {"1234567890123", 0, 123456789},
+                   {"999999999999", 0, 999999999},
+                   {"12345678x9", 0, 12345678}};
+    for (const auto& entry : entries) {
+        EXPECT_EQ(entry.read, parsed(entry.text, entry.previous)) << '"' << entry.text << '"';
     }
 }
 
@@ -46,7 +52,7 @@ TEST(OptionsDialogEntries, SizesBelow200AreRejected) {
     EXPECT_TRUE(dimensionsAccepted(999999999, 999999999));
 }
 
-TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFieldsBesideRussianLabels) {
+TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFieldsAndRussianLabels) {
     windowWidth = 1920;
     windowHeight = 1080;
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS),

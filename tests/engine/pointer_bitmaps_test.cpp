@@ -4,9 +4,10 @@
 
 #include "pointer_shapes.h"
 #include "resource_ids.h"
+#include "sprite.h"
 #include "test_resource_ids.h"
-
-#include <windows.h>
+#include "test_surface.h"
+#include "hidden_window.h"
 
 #include <cstdint>
 #include <string>
@@ -115,4 +116,28 @@ TEST(PointerBitmaps, PictureIsLitOnBlackAndMaskIsBlackExactlyThere) {
         expectPixels(pair.pictureId, pair.lit, pair.color, black);
         expectPixels(pair.maskId, pair.lit, black, white);
     }
+}
+
+TEST(PointerBitmaps, CrosshairPlacedUpLeftOfTheMouseCentresItsSmallCrossOnThePoint) {
+    HiddenWindow window(100, 100);
+    Sprite sprite;
+    ASSERT_TRUE(sprite.load(window.handle(), IDB_POINTER, IDB_POINTER_MASK, 32, 32, true));
+    TestSurface surface(80, 80, white);
+    const int mouseX = 40;
+    const int mouseY = 37;
+    sprite.place(mouseX - 16, mouseY - 16, 0, 0);
+    sprite.draw(surface.dc());
+    // The 2 x 2 centre of the small cross covers the mouse pixel and its up-left neighbour; its
+    // four arms stand one pixel further out diagonally.
+    for (int dy = -1; dy <= 0; ++dy) {
+        for (int dx = -1; dx <= 0; ++dx) {
+            EXPECT_EQ(yellow, surface.pixel(mouseX + dx, mouseY + dy));
+        }
+    }
+    EXPECT_EQ(yellow, surface.pixel(mouseX - 2, mouseY - 2));
+    EXPECT_EQ(yellow, surface.pixel(mouseX + 1, mouseY + 1));
+    EXPECT_EQ(yellow, surface.pixel(mouseX - 2, mouseY + 1));
+    EXPECT_EQ(yellow, surface.pixel(mouseX + 1, mouseY - 2));
+    EXPECT_EQ(white, surface.pixel(mouseX + 1, mouseY));
+    EXPECT_EQ(white, surface.pixel(mouseX, mouseY - 2));
 }

@@ -21,7 +21,7 @@ struct Probe {
     }
     void record(const char* event) const {
         if (log != nullptr) {
-            log->push_back(event + (" " + std::to_string(id)));
+            log->push_back(std::string(event) + " " + std::to_string(id));
         }
     }
 

@@ -8,7 +8,7 @@
 #include "sprite.h"
 #include "test_resource_ids.h"
 #include "test_surface.h"
-#include "test_window.h"
+#include "hidden_window.h"
 
 #include <string>
 
@@ -70,7 +70,7 @@ TEST(SpriteDraw, DrawsTheCellThroughTheMaskOrOpaquely) {
         {"unmasked arrow", IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, false, 40, 4, 2,
          pointerShapes::arrow(), red, black},
     };
-    TestWindow window(100, 100);
+    HiddenWindow window(100, 100);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Sprite sprite;
@@ -84,7 +84,7 @@ TEST(SpriteDraw, DrawsTheCellThroughTheMaskOrOpaquely) {
 }
 
 TEST(SpriteDraw, ColumnAndRowSelectTheSourceCell) {
-    TestWindow window(100, 100);
+    HiddenWindow window(100, 100);
     Sprite sprite;
     ASSERT_TRUE(sprite.load(window.handle(), IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, 16, 16, false));
     TestSurface surface(24, 24, teal);
@@ -114,7 +114,7 @@ TEST(SpriteDraw, UnloadedSpriteDrawsNothing) {
 TEST(SpriteLoad, MissingPictureOrMaskFailsAndLeavesEveryFieldZero) {
     // When only the picture loads, it is released again.
     const int resources[][2] = {{999, IDB_POINTER_MASK}, {IDB_POINTER, 998}};
-    TestWindow window(100, 100);
+    HiddenWindow window(100, 100);
     const int liveBefore = gdiCount::live();
     for (const auto& ids : resources) {
         SCOPED_TRACE("picture " + std::to_string(ids[0]) + ", mask " + std::to_string(ids[1]));
@@ -127,7 +127,7 @@ TEST(SpriteLoad, MissingPictureOrMaskFailsAndLeavesEveryFieldZero) {
 }
 
 TEST(SpriteLoad, ReleaseZeroesTheFieldsAndTheSpriteCanLoadAgain) {
-    TestWindow window(100, 100);
+    HiddenWindow window(100, 100);
     const int liveBefore = gdiCount::live();
     Sprite sprite;
     // Only the low 16 bits of a resource number count.

@@ -1,7 +1,7 @@
 // The window procedures as input meets them: every key and mouse handler runs while the scene
 // is locked, so a timer tick meanwhile starts no frame; mouse messages hide the system
 // pointer; and the shooter's start-up help stops the clock while it is open.
-#include "test_window.h"
+#include "hidden_window.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +57,7 @@ LRESULT CALLBACK routedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 // Each message carries its own number as wParam, so that the log tells which handler ran.
 TEST(WindowRouting, EveryHandlerRunsLockedAndMouseMessagesHideThePointer) {
     for (const EngineStyle style : {EngineStyle::Game, EngineStyle::Demo}) {
-        TestWindow window(64, 48);
+        HiddenWindow window(64, 48);
         TickingScene scene(style);
         scene.attachWindow(window.handle());
         // The demonstrations' key-up takes the lock and calls no handler.
@@ -85,7 +85,7 @@ TEST(WindowRouting, EveryHandlerRunsLockedAndMouseMessagesHideThePointer) {
 }
 
 TEST(WindowRouting, TheShootersStartUpHelpStopsTheClockWhileItIsOpen) {
-    TestWindow window(64, 48, routedWindowProc);
+    HiddenWindow window(64, 48, routedWindowProc);
     TickingScene scene(EngineStyle::Game);
     routedScene = &scene;
     route(scene, window.handle(), WM_CREATE, 0, 0);

@@ -2,9 +2,9 @@
 // are spent, the order the survivors keep, and the streaks on a real surface.
 #include "combat_fixture.h"
 
-#include "burst.h"
+#include "combat/burst.h"
+#include "combat/spark.h"
 #include "gdi_objects.h"
-#include "spark.h"
 
 #include <gtest/gtest.h>
 

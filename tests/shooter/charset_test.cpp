@@ -1,6 +1,6 @@
 // The programs' Russian texts reach Windows as single-byte Windows-1251 strings.
-#include "end_message.h"
-#include "help_text.h"
+#include "display/end_message.h"
+#include "game/help_text.h"
 
 #include <gtest/gtest.h>
 

@@ -3,14 +3,14 @@
 // numbers drawn from the generator.
 #pragma once
 
-#include "area.h"
-#include "enemy.h"
-#include "entity.h"
-#include "gdi_objects.h"
+#include "combat/enemy.h"
+#include "frame_steps.h"
 #include "random.h"
-#include "solid.h"
 #include "test_surface.h"
-#include "world.h"
+#include "world/area.h"
+#include "world/entity.h"
+#include "world/solid.h"
+#include "world/world.h"
 
 #include <windows.h>
 
@@ -37,9 +37,8 @@ public:
     }
     // Whole ticks of the world's frame, drawn once into the surface afterwards.
     void runTicks(int ticks) {
-        surface.fill(RGB(255, 255, 255));
-        world.runFrame(surface.dc(), ticks);
-        selectStockPenAndBrush(surface.dc());
+        drawSceneFrame(surface.dc(), surface.area(),
+                       [&](HDC target) { world.runFrame(target, ticks); });
     }
     Entity* object(int index) const { return world.objectList.get(index); }
     int objects() const { return world.objectList.count(); }

@@ -2,10 +2,10 @@
 // their bursts, the circle contact test, the count of live solids and the cyan picture.
 #include "combat_fixture.h"
 
-#include "bolt.h"
-#include "burst.h"
+#include "combat/bolt.h"
+#include "combat/burst.h"
 #include "gdi_objects.h"
-#include "outline.h"
+#include "world/outline.h"
 
 #include <gtest/gtest.h>
 

@@ -3,15 +3,18 @@
 // pointer's hot spot on the mouse point in each look.
 #include "world_fixture.h"
 
-#include "entity.h"
-#include "solid.h"
 #include "sprite.h"
 #include "test_surface.h"
 #include "variant_look.h"
+#include "world/entity.h"
+#include "world/solid.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -98,6 +101,15 @@ TEST(FrameDriver, DeletesAnObjectThatDiesInItsOwnPassBeforeTheNextList) {
     EXPECT_EQ(probes.world.objectList.count(), 0);
 }
 
+TEST(FrameDriver, KeepsANegativeLifeAliveAndDeletesADefaultEntityAtTheFirstRemovalPass) {
+    ProbeWorld probes;
+    probes.object->life = -5;
+    probes.world.objectList.add(new Entity);
+    probes.world.runFrame(nullptr, 2);
+    EXPECT_EQ(probes.world.objectList.count(), 1);
+    EXPECT_EQ(probes.world.objectList.get(0), probes.object);
+}
+
 TEST(FrameDriver, DrawsASolidKilledByALaterListOnceMore) {
     ProbeWorld probes;
     static World* target = nullptr;
@@ -136,29 +148,16 @@ TEST(FrameDriver, UpdatesAnObjectAppendedDuringItsListsPassInTheSamePass) {
     EXPECT_EQ(events(), expected);
 }
 
-// Only a life of exactly 0 is dead: a negative one stays, and an entity left at its default 0
-// goes at the first removal pass.
-TEST(FrameDriver, DeletesOnlyEntitiesOfLifeZero) {
-    World world{shooterLook};
-    auto* negative = new Entity;
-    negative->life = -5;
-    world.objectList.add(new Entity).add(negative);
-    world.runFrame(nullptr, 2);
-    ASSERT_EQ(world.objectList.count(), 1);
-    EXPECT_EQ(world.objectList.get(0), negative);
-}
-
-// Each elapsed tick advances the game once (the player's count, one enemy released), and a
-// frame without ticks draws nothing at all.
-TEST(ShooterFrame, AdvancesTheGameOncePerTickAndDrawsNothingWithoutTicks) {
+// A frame without ticks leaves the surface white; three ticks advance the game three times,
+// releasing one enemy per tick, and draw it (the player's disc is green).
+TEST(ShooterFrame, AdvancesTheGameOncePerTickAndDrawsNothingWithoutATick) {
     for (const int ticks : {0, 3}) {
         BuiltGame built;
         TestSurface surface(1100, 1000);
         built.runFrame(surface, ticks);
-        EXPECT_EQ(built.player().frameCounter, static_cast<unsigned int>(ticks));
+        EXPECT_EQ(built.player().frameCounter, static_cast<unsigned>(ticks));
         EXPECT_EQ(built.world().solidList.count(), ticks);
-        // The player's disc, or nothing.
-        EXPECT_EQ(surface.pixel(505, 500), ticks > 0 ? RGB(0, 255, 0) : RGB(255, 255, 255));
+        EXPECT_EQ(surface.pixel(505, 500), ticks == 0 ? RGB(255, 255, 255) : RGB(0, 255, 0));
         EXPECT_EQ(surface.count(RGB(255, 255, 255)) == 1100 * 1000, ticks == 0);
     }
 }
@@ -204,6 +203,50 @@ TEST_P(PointerPlace, PutsTheSpritesHotSpotOnTheMouse) {
         }
     }
     EXPECT_GT(drawn, 0);
+}
+
+// A game whose frames wait at their start until the test lets them go; a frame that finds its
+// world's probe deleted counts itself and draws nothing.
+HANDLE frameHeld = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+HANDLE frameRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+std::atomic<int> framesAfterTheWorld{0};
+
+class HeldGame : public ShooterGame {
+public:
+    HeldGame() : ShooterGame(shooterLook) {}
+    void renderFrame(HDC target, int elapsedTicks) override {
+        SetEvent(frameHeld);
+        WaitForSingleObject(frameRelease, INFINITE);
+        if (!events().empty() && events().back() == "probe deleted") {
+            framesAfterTheWorld += 1;
+            return;
+        }
+        ShooterGame::renderFrame(target, elapsedTicks);
+    }
+};
+
+TEST(ShooterFrame, TheGameStopsItsFramesBeforeItsWorldGoes) {
+    HiddenWindow window(400, 300);
+    auto game = std::make_unique<HeldGame>();
+    game->showMessage = recordBox;
+    game->attachWindow(window.handle());
+    game->buildScene();
+    events().clear();
+    game->world.objectList.add(new ProbeEntity("probe"));
+    game->onTimerTick();
+    WaitForSingleObject(frameHeld, INFINITE);
+    // The frame goes on once the game being destroyed has stopped its frames.
+    const HeldGame* dying = game.get();
+    std::thread releaser([dying] {
+        while (dying->active) {
+            std::this_thread::yield();
+        }
+        SetEvent(frameRelease);
+    });
+    game.reset();
+    releaser.join();
+    EXPECT_EQ(0, framesAfterTheWorld.load());
+    EXPECT_EQ(events().back(), "probe deleted");
 }
 
 // The pointer is drawn last, over the panel and over the player: the cross-hair's yellow

@@ -2,10 +2,10 @@
 // a full arena of enemies, and after the world is gone.
 #include "combat_fixture.h"
 
+#include "combat/player.h"
+#include "game/world_builder.h"
 #include "gdi_objects.h"
-#include "player.h"
-#include "solid.h"
-#include "world_builder.h"
+#include "world/solid.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,8 @@ TEST_P(HeldWeapon, KeepsTheLivePensFarBelowTheProcessLimit) {
         world.client = &client;
         world.algorithmList.add(new WorldBuilder(&world));
         auto frame = [&world, &surface] {
-            world.runFrame(surface.dc(), 1);
-            selectStockPenAndBrush(surface.dc());
+            drawSceneFrame(surface.dc(), surface.area(),
+                           [&](HDC target) { world.runFrame(target, 1); });
         };
         for (int tick = 0; tick < 50; ++tick) {
             frame();

@@ -18,9 +18,8 @@ class HudTest : public ::testing::Test {
 protected:
     // Draws the heads-up display alone into a surface of the client's size.
     void drawHud() {
-        surface.fill(RGB(255, 255, 255));
-        built.world().lastList.get(0)->draw(surface.dc());
-        selectStockPenAndBrush(surface.dc());
+        drawSceneFrame(surface.dc(), surface.area(),
+                       [&](HDC target) { built.world().lastList.get(0)->draw(target); });
     }
     std::vector<DrawnText> hudTexts() {
         return textsDrawnBy([this](HDC dc) { built.world().lastList.get(0)->draw(dc); });
@@ -36,8 +35,8 @@ TEST(HudPanel, IsLightGreyInABlackFrameAtTheClientsRightEdge) {
     for (const auto& [width, height] : {std::pair{1100, 1000}, std::pair{800, 600}}) {
         BuiltGame built(width, height);
         TestSurface surface(width, height);
-        built.world().lastList.get(0)->draw(surface.dc());
-        selectStockPenAndBrush(surface.dc());
+        drawSceneFrame(surface.dc(), surface.area(),
+                       [&](HDC target) { built.world().lastList.get(0)->draw(target); });
         const int panel = width - 100;
         EXPECT_EQ(surface.pixel(panel, 500), black) << width;
         EXPECT_EQ(surface.pixel(width - 1, 500), black) << width;

@@ -3,9 +3,9 @@
 // pixels.
 #include "world_fixture.h"
 
-#include "burst.h"
-#include "solid.h"
+#include "combat/burst.h"
 #include "test_surface.h"
+#include "world/solid.h"
 
 #include <gtest/gtest.h>
 

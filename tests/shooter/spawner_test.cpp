@@ -3,10 +3,10 @@
 // and their posting once only.
 #include "combat_fixture.h"
 
+#include "combat/player.h"
+#include "combat/spawner.h"
+#include "display/end_message.h"
 #include "drawn_texts.h"
-#include "end_message.h"
-#include "player.h"
-#include "spawner.h"
 #include "variant_look.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "combat_fixture.h"
 #include "world_fixture.h"
 
-#include "bolt.h"
-#include "burst.h"
+#include "combat/bolt.h"
+#include "combat/burst.h"
 #include "sprite.h"
 #include "test_pointer_ids.h"
 #include "variant_look.h"

@@ -2,10 +2,10 @@
 // numbers each draws, and the pacing of the held fire button by the player's cadence flags.
 #include "combat_fixture.h"
 
-#include "bolt.h"
-#include "bomb.h"
-#include "flame.h"
-#include "player.h"
+#include "combat/bolt.h"
+#include "combat/bomb.h"
+#include "combat/flame.h"
+#include "combat/player.h"
 #include "random_draws.h"
 
 #include <gtest/gtest.h>

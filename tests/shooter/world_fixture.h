@@ -2,16 +2,16 @@
 // non-blocking stand-in for its message boxes, and access to the world's objects.
 #pragma once
 
-#include "area.h"
-#include "gdi_objects.h"
-#include "player.h"
+#include "combat/player.h"
+#include "frame_steps.h"
+#include "game/shooter_game.h"
+#include "game/world_builder.h"
+#include "hidden_window.h"
 #include "random.h"
-#include "shooter_game.h"
 #include "test_surface.h"
-#include "test_window.h"
-#include "world.h"
 #include "variant_look.h"
-#include "world_builder.h"
+#include "world/area.h"
+#include "world/world.h"
 
 #include <windows.h>
 
@@ -59,15 +59,14 @@ public:
     Area& arena() { return *game.world.arena(); }
     // One frame of ticks timer ticks drawn into surface, as a render thread would.
     void runFrame(TestSurface& surface, int ticks) {
-        surface.fill(RGB(255, 255, 255));
-        game.renderFrame(surface.dc(), ticks);
-        selectStockPenAndBrush(surface.dc());
+        drawSceneFrame(surface.dc(), surface.area(),
+                       [&](HDC target) { game.renderFrame(target, ticks); });
     }
     void runTicks(int ticks) {
         TestSurface scratch(game.clientRect.right, game.clientRect.bottom);
         runFrame(scratch, ticks);
     }
 
-    TestWindow window;
+    HiddenWindow window;
     ShooterGame game;
 };

@@ -4,14 +4,14 @@
 #include "combat_fixture.h"
 #include "world_fixture.h"
 
-#include "backdrop.h"
-#include "entity.h"
+#include "display/filled_backdrop.h"
+#include "display/star_field.h"
 #include "gdi_objects.h"
-#include "solid.h"
 #include "sprite.h"
-#include "star_field.h"
 #include "test_surface.h"
 #include "variant_look.h"
+#include "world/entity.h"
+#include "world/solid.h"
 
 #include <gtest/gtest.h>
 
@@ -181,11 +181,11 @@ TEST_P(WorldOfLook, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
 
 // The scenery drawn by itself in a world of regions only: the view (0, 0) 1000 x 1000, the
 // panel right of it and the arena at (100, 50) or (100, 0).
-TEST(Backdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
+TEST(FilledBackdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
     CombatWorld regions(Vec2(100, 50));
     TestSurface& surface = regions.surface;
     {
-        Backdrop backdrop(&regions.world);
+        FilledBackdrop backdrop(&regions.world, std::get<FilledBackdropLook>(shooterLook.backdrop));
         backdrop.draw(surface.dc());
         selectStockPenAndBrush(surface.dc());
     }

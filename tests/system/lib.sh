@@ -1,7 +1,7 @@
 # Functions the system test scripts share: start a program under Wine, find and drive its
 # windows with xdotool like a user, take screenshots and ask about their pixels, wait for the
 # program's end. Source it. The test driver provides the display and the Wine prefix; run by
-# hand, a script starts a virtual display and the 64-bit build's prefix of its own.
+# hand, a script starts a virtual display and the shared Wine prefix of its own.
 #
 # SYSTEM_SHOTS, when it names a folder, keeps screenshots there: those a script keeps with
 # keep_shot, and the last one taken when a check fails.
@@ -9,7 +9,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/common.sh"
 SYSTEM_DIR="$REPO_ROOT/tests/system"
 WORK_DIR=$(mktemp -d)
-PROGRAM_PID="" # the Wine process of the started program, which owns its windows
+PROGRAM_PID="" # the Wine process of the started program, and its process group
 EXIT_CODE=""   # the started program's exit code, once wait_for_exit has seen it end
 LAST_SHOT=""
 OWN_PREFIX=no
@@ -17,7 +17,7 @@ OWN_PREFIX=no
 ensure_locale
 ensure_display || exit 1
 if [ -z "${WINEPREFIX:-}" ]; then
-    prepare_wine_prefix "$REPO_ROOT/build/win64/wineprefix"
+    prepare_wine_prefix "$SHARED_PREFIX"
     OWN_PREFIX=yes
 fi
 
@@ -32,7 +32,7 @@ fail() {
 # stop_program: ends the started program, if it still runs.
 stop_program() {
     [ -n "$PROGRAM_PID" ] || return 0
-    kill "$PROGRAM_PID" 2>/dev/null
+    kill -- "-$PROGRAM_PID" 2>/dev/null
     wait "$PROGRAM_PID" 2>/dev/null
     PROGRAM_PID=""
 }
@@ -48,12 +48,15 @@ trap cleanup EXIT
 # A test driver that gives up on a script sends TERM: end the program all the same.
 trap 'exit 1' TERM INT
 
-# start_program EXE: runs it under Wine in the background. Its standard error goes to a file
+# start_program EXE: runs it under Wine in the background, in a process group of its own. Wine
+# can run the Windows program as a second process that its launcher starts and waits for (a
+# program started with the loader of the other kind, 32- or 64-bit, runs so); the group holds
+# both, and the launcher ends with the program's exit code. Its standard error goes to a file
 # (printed when a check fails): Wine's desktop process, which a program may start, inherits it
 # and outlives the program (see tools/wine-exec.sh).
 start_program() {
     PROBE="$(dirname "$1")/window_probe.exe"
-    "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
+    setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
 }
@@ -91,11 +94,21 @@ text_shows() {
 
 program_running() { [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; }
 
-# find_window TITLE: prints the id of the started program's visible window whose title matches
-# now. Only the program's own windows count, never those of another program on the display.
+# program_windows TITLE: prints the ids of the started program's visible windows whose title
+# matches now. Only the program's own windows count (those of its process group), never those of
+# another program on the display.
+program_windows() {
+    local pid
+    [ -n "$PROGRAM_PID" ] || return 0
+    for pid in $(pgrep -g "$PROGRAM_PID"); do
+        xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null
+    done
+}
+
+# find_window TITLE: prints the id of the first of those windows.
 find_window() {
     local id
-    id=$(xdotool search --all --onlyvisible --pid "$PROGRAM_PID" --name "$1" 2>/dev/null | head -n 1)
+    id=$(program_windows "$1" | head -n 1)
     [ -n "$id" ] && echo "$id"
 }
 

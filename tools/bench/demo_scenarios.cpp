@@ -2,13 +2,13 @@
 // benchmark.
 #include "demo_scenarios.h"
 
-#include "ball_repel_scene.h"
-#include "ball_toss_scene.h"
+#include "ball_repel/ball_repel_scene.h"
+#include "ball_toss/ball_toss_scene.h"
+#include "ball_toss/trail_ball.h"
 #include "frame_bench.h"
 #include "random.h"
-#include "rope_chase_scene.h"
+#include "rope_chase/rope_chase_scene.h"
 #include "scenarios.h"
-#include "trail_ball.h"
 
 #include <cmath>
 #include <utility>
@@ -22,14 +22,14 @@ LPARAM at(const Vec2& point) {
     return at(point.x, point.y);
 }
 
-// A program's scene built on the surface's window as the program builds it on WM_CREATE, without
+// A program's scene built on the stage's window as the program builds it on WM_CREATE, without
 // the timer: the script's caller draws the frames.
 template <class Scene> class PlayedDemo final : public ScriptedDemo {
 public:
     using Script = std::function<void(Scene& scene, HDC target, int frameIndex)>;
 
-    PlayedDemo(BenchSurface& surface, Script frameScript) : script(std::move(frameScript)) {
-        scene.attachWindow(surface.window());
+    PlayedDemo(ScenarioStage& stage, Script frameScript) : script(std::move(frameScript)) {
+        scene.attachWindow(stage.window.handle());
         scene.buildScene();
     }
     void frame(HDC target, int frameIndex) override { script(scene, target, frameIndex); }
@@ -125,9 +125,9 @@ private:
 std::vector<DemoScript> demoScripts() {
     std::vector<DemoScript> scripts;
     scripts.push_back(
-        {"ball_toss: 5 thrown balls + 20 bursts", 1000, 150, 5, [](BenchSurface& surface) {
+        {"ball_toss: 5 thrown balls + 20 bursts", 1000, 150, 5, [](ScenarioStage& stage) {
              auto demo = std::make_unique<PlayedDemo<BallTossScene>>(
-                 surface, [](BallTossScene& scene, HDC target, int frameIndex) {
+                 stage, [](BallTossScene& scene, HDC target, int frameIndex) {
                      // Right-clicks top the bursts up to 20 alive, spread over the window.
                      if (scene.objectList.count() < BallTossScene::ballCount + 20) {
                          scene.onRightDown(
@@ -135,17 +135,17 @@ std::vector<DemoScript> demoScripts() {
                      }
                      scene.renderFrame(target, 1);
                  });
-             throwBalls(demo->scene, surface.dc());
+             throwBalls(demo->scene, stage.surface.dc());
              return demo;
          }});
     scripts.push_back(
-        {"ball_repel: cursor sweeping through 24 balls", 1000, 150, 5, [](BenchSurface& surface) {
-             return std::make_unique<PlayedDemo<BallRepelScene>>(surface, sweepThroughBalls);
+        {"ball_repel: cursor sweeping through 24 balls", 1000, 150, 5, [](ScenarioStage& stage) {
+             return std::make_unique<PlayedDemo<BallRepelScene>>(stage, sweepThroughBalls);
          }});
     scripts.push_back(
-        {"rope_chase: fast circling cursor + 20 bursts", 1000, 150, 5, [](BenchSurface& surface) {
+        {"rope_chase: fast circling cursor + 20 bursts", 1000, 150, 5, [](ScenarioStage& stage) {
              return std::make_unique<PlayedDemo<RopeChaseScene>>(
-                 surface, [](RopeChaseScene& scene, HDC target, int frameIndex) {
+                 stage, [](RopeChaseScene& scene, HDC target, int frameIndex) {
                      scene.onMouseMove(0, circlingPoint(frameIndex, 0.5));
                      // Clicks top the bursts up to 20 alive beside the two ropes.
                      if (scene.objectList.count() < 2 + 20) {
@@ -159,17 +159,17 @@ std::vector<DemoScript> demoScripts() {
 
 std::vector<DemoScript> demoGalleryLoops() {
     std::vector<DemoScript> loops;
-    loops.push_back({"ball_toss", 120, 120, 3, [](BenchSurface& surface) {
-                         return std::make_unique<PlayedDemo<BallTossScene>>(surface,
+    loops.push_back({"ball_toss", 120, 120, 3, [](ScenarioStage& stage) {
+                         return std::make_unique<PlayedDemo<BallTossScene>>(stage,
                                                                             ThrowAndFireworks());
                      }});
-    loops.push_back({"ball_repel", 120, 120, 3, [](BenchSurface& surface) {
-                         return std::make_unique<PlayedDemo<BallRepelScene>>(surface,
+    loops.push_back({"ball_repel", 120, 120, 3, [](ScenarioStage& stage) {
+                         return std::make_unique<PlayedDemo<BallRepelScene>>(stage,
                                                                              sweepThroughBalls);
                      }});
-    loops.push_back({"rope_chase", 120, 120, 3, [](BenchSurface& surface) {
+    loops.push_back({"rope_chase", 120, 120, 3, [](ScenarioStage& stage) {
                          return std::make_unique<PlayedDemo<RopeChaseScene>>(
-                             surface, [](RopeChaseScene& scene, HDC target, int frameIndex) {
+                             stage, [](RopeChaseScene& scene, HDC target, int frameIndex) {
                                  scene.onMouseMove(0, circlingPoint(frameIndex, 0.12));
                                  if (frameIndex == 20 || frameIndex == 70) {
                                      scene.onLeftDown(0, 0);
@@ -184,10 +184,10 @@ void runDemoScenarios(ScenarioSet& set, const BenchOptions& options) {
     for (const DemoScript& script : demoScripts()) {
         set.run([&] {
             seedRandom(demoSeed);
-            BenchSurface surface(demoWidth, demoHeight);
-            const std::unique_ptr<ScriptedDemo> demo = script.start(surface);
+            ScenarioStage stage(demoWidth, demoHeight);
+            const std::unique_ptr<ScriptedDemo> demo = script.start(stage);
             return measureFrames(
-                script.name, surface,
+                script.name, stage,
                 options.pick(script.fullFrames, script.quickFrames, script.smokeFrames),
                 [&](HDC target, int frameIndex) { demo->frame(target, frameIndex); },
                 [&] { return demo->objectCount(); });

@@ -1,10 +1,10 @@
 // The demonstration programs' scenarios as scripts, apart from their timing: a DemoScript builds
-// its program's scene on a surface as the program builds it, brings it to its first frame, and
-// then, frame by frame, plays the scripted input and draws one tick. The benchmark times the
-// frames of its scripts (runDemoScenarios); the recorder writes out those of the gallery loops.
+// its program's scene on a stage as the program builds it on its window, brings it to its first
+// frame, and then, frame by frame, plays the scripted input and draws one tick. The benchmark times
+// the frames of its scripts (runDemoScenarios); the recorder writes out those of the gallery loops.
 #pragma once
 
-#include "bench_surface.h"
+#include "scenario_stage.h"
 
 #include <functional>
 #include <memory>
@@ -17,7 +17,7 @@ constexpr unsigned int demoSeed = 12345;
 constexpr int demoWidth = 800;
 constexpr int demoHeight = 600;
 
-// A demonstration scene built on a surface, with the script that plays it.
+// A demonstration scene built on a stage, with the script that plays it.
 class ScriptedDemo {
 public:
     virtual ~ScriptedDemo() = default;
@@ -32,8 +32,8 @@ struct DemoScript {
     int fullFrames;
     int quickFrames;
     int smokeFrames;
-    // Builds the scene on the surface's window and brings it to the first frame.
-    std::function<std::unique_ptr<ScriptedDemo>(BenchSurface& surface)> start;
+    // Builds the scene on the stage's window and brings it to the first frame.
+    std::function<std::unique_ptr<ScriptedDemo>(ScenarioStage& stage)> start;
 };
 
 // The benchmark's: ball_toss with five thrown balls and 20 firework bursts alive, ball_repel

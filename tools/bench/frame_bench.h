@@ -3,7 +3,7 @@
 // and the report.
 #pragma once
 
-#include "bench_surface.h"
+#include "scenario_stage.h"
 
 #include <windows.h>
 
@@ -60,14 +60,14 @@ using ObjectCounter = std::function<int()>;
 // Asked before every frame: false ends the scenario early (a scripted game that is over).
 using ScenarioGoesOn = std::function<bool()>;
 
-// Times up to `frames` frames: each is the engine's clear, the drawer, the restore of the stock
-// pen and brush, the copy to the window and GdiFlush, measured together.
-ScenarioResult measureFrames(const std::string& scenario, BenchSurface& surface, int frames,
+// Times up to `frames` frames: each is the engine's frame steps around the drawer and the copy
+// of the finished surface that WM_PAINT makes, measured together.
+ScenarioResult measureFrames(const std::string& scenario, ScenarioStage& stage, int frames,
                              const FrameDrawer& draw, const ObjectCounter& countObjects,
                              const ScenarioGoesOn& goesOn = nullptr);
 
 // The floor: the same surface with an empty scene (clear and copy only).
-ScenarioResult measureFloor(BenchSurface& surface, int frames);
+ScenarioResult measureFloor(ScenarioStage& stage, int frames);
 
 // Fills in the ratios to the floor of the same size, prints the results and writes the CSV.
 void reportResults(std::vector<ScenarioResult> results, const BenchOptions& options);

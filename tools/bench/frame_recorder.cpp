@@ -57,15 +57,15 @@ bool BmpWriter::write(HDC source, const std::string& path) {
     return static_cast<bool>(file);
 }
 
-int recordFrames(const std::string& folder, const BenchSurface& surface, int frames,
+int recordFrames(const std::string& folder, const ScenarioStage& stage, int frames,
                  const FrameDrawer& draw) {
     CreateDirectoryA(folder.c_str(), nullptr);
-    BmpWriter writer(surface.width(), surface.height());
+    BmpWriter writer(stage.surface.width(), stage.surface.height());
     for (int i = 0; i < frames; ++i) {
-        drawFrame(surface, draw, i);
+        drawScenarioFrame(stage, draw, i);
         char name[16];
         std::snprintf(name, sizeof name, "/%03d.bmp", i);
-        if (!writer.write(surface.dc(), folder + name)) {
+        if (!writer.write(stage.surface.dc(), folder + name)) {
             std::fprintf(stderr, "record: cannot write %s%s\n", folder.c_str(), name);
             return i;
         }

@@ -1,9 +1,9 @@
 // The recorder's output: the frames of a scripted scenario drawn as the benchmark draws them
-// (drawFrame) and written out one 24-bit BMP file each, for a script to turn into a picture
-// that moves.
+// (drawScenarioFrame) and written out one 24-bit BMP file each, for a script to turn into a
+// picture that moves.
 #pragma once
 
-#include "bench_surface.h"
+#include "scenario_stage.h"
 
 #include <windows.h>
 
@@ -29,8 +29,8 @@ private:
     void* bits = nullptr;
 };
 
-// Draws `frames` frames of a scenario on the surface and writes frame i to
+// Draws `frames` frames of a scenario on the stage's surface and writes frame i to
 // folder/NNN.bmp (NNN: i with three digits), creating the folder. Returns the number of frames
 // written; fewer than asked when a file could not be written.
-int recordFrames(const std::string& folder, const BenchSurface& surface, int frames,
+int recordFrames(const std::string& folder, const ScenarioStage& stage, int frames,
                  const FrameDrawer& draw);

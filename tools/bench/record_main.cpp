@@ -5,13 +5,11 @@
 //     record.exe DIR [--smoke]
 // --smoke writes only a few frames of each loop (the test suite's run). The exit code is 1 when
 // a frame could not be written.
-#include "bench_resource_ids.h"
 #include "demo_scenarios.h"
 #include "frame_recorder.h"
 #include "random.h"
-#include "shooter_look.h"
+#include "shooter_programs.h"
 #include "shooter_scenarios.h"
-#include "variant_look.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,24 +20,23 @@ namespace {
 constexpr int shooterWidth = 800;
 constexpr int shooterHeight = 600;
 
-bool recordShooterLoop(const std::string& folder, bool smoke, const ShooterLook& look,
-                       int pointerId, int pointerMaskId) {
+bool recordShooterLoop(const std::string& folder, bool smoke, const ShooterProgram& program) {
     const ShooterScript loop = shooterGalleryLoop();
     const int frames = smoke ? loop.smokeFrames : loop.fullFrames;
     seedRandom(shooterSeed);
-    BenchSurface surface(shooterWidth, shooterHeight);
-    ScriptedGame game(surface, look, pointerId, pointerMaskId);
-    loop.prepare(game, surface.dc());
-    return recordFrames(folder, surface, frames,
+    ScenarioStage stage(shooterWidth, shooterHeight);
+    ScriptedGame game(stage, program);
+    loop.prepare(game, stage.surface.dc());
+    return recordFrames(folder, stage, frames,
                         [&](HDC target, int i) { loop.frame(game, target, i); }) == frames;
 }
 
 bool recordDemoLoop(const std::string& folder, bool smoke, const DemoScript& loop) {
     const int frames = smoke ? loop.smokeFrames : loop.fullFrames;
     seedRandom(demoSeed);
-    BenchSurface surface(demoWidth, demoHeight);
-    const std::unique_ptr<ScriptedDemo> demo = loop.start(surface);
-    return recordFrames(folder, surface, frames,
+    ScenarioStage stage(demoWidth, demoHeight);
+    const std::unique_ptr<ScriptedDemo> demo = loop.start(stage);
+    return recordFrames(folder, stage, frames,
                         [&](HDC target, int i) { demo->frame(target, i); }) == frames;
 }
 } // namespace
@@ -52,10 +49,10 @@ int main(int argc, char** argv) {
     }
     const std::string dir = argv[1];
     CreateDirectoryA(dir.c_str(), nullptr);
-    bool written = recordShooterLoop(dir + "/shooter", smoke, shooterLook, IDB_BENCH_CROSSHAIR,
-                                     IDB_BENCH_CROSSHAIR_MASK);
-    written &= recordShooterLoop(dir + "/shooter_variant", smoke, variantLook,
-                                 IDB_BENCH_VARIANT_ARROW, IDB_BENCH_VARIANT_ARROW_MASK);
+    bool written = true;
+    for (const ShooterProgram& program : shooterPrograms) {
+        written &= recordShooterLoop(dir + "/" + program.name, smoke, program);
+    }
     for (const DemoScript& loop : demoGalleryLoops()) {
         written &= recordDemoLoop(dir + "/" + loop.name, smoke, loop);
     }

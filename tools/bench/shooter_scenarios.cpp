@@ -3,13 +3,14 @@
 // the flame weapon held, counting the frames that had to fold more than one tick.
 #include "shooter_scenarios.h"
 
-#include "area.h"
-#include "entity.h"
 #include "gdi_objects.h"
+#include "hidden_window.h"
 #include "random.h"
 #include "scenarios.h"
-#include "solid.h"
 #include "sprite.h"
+#include "world/area.h"
+#include "world/entity.h"
+#include "world/solid.h"
 
 #include <cmath>
 #include <cstdio>
@@ -62,21 +63,13 @@ void walkToward(ScriptedGame& game, const Vec2& target) {
     held[1] = upOrDown ? (offset.y > 0 ? VK_DOWN : VK_UP) : 0;
 }
 
-void pumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&message);
-    }
-}
-
 // Runs the game live at 1920 x 1080 for a number of milliseconds after a warm-up that brings
 // the enemies to 50. Like input messages, the scripted player changes the world only while the
 // scene is locked: every 100 ms it keeps the enemies and itself alive, holds the flame weapon
 // and moves the mouse on around the player.
-std::string liveRun(ScenarioSet& set, const char* program, const ShooterLook& look, int pointerId,
-                    int pointerMaskId, int warmUpMs, int runMs) {
-    BenchSurface surface(1920, 1080);
-    ScriptedGame live(surface, look, pointerId, pointerMaskId, Clock::Engine);
+std::string liveRun(ScenarioSet& set, const ShooterProgram& program, int warmUpMs, int runMs) {
+    ScenarioStage stage(1920, 1080);
+    ScriptedGame live(stage, program, Clock::Engine);
     const ULONGLONG begin = GetTickCount64();
     ULONGLONG now = begin;
     for (int step = 0; now - begin < static_cast<ULONGLONG>(warmUpMs + runMs); ++step) {
@@ -99,15 +92,16 @@ std::string liveRun(ScenarioSet& set, const char* program, const ShooterLook& lo
     const int frames = live.game.frames;
     const int late = live.game.lateFrames;
     if (frames == 0) {
-        set.fail(std::string(program) + " live run: no frame was drawn");
+        set.fail(std::string(program.name) + " live run: no frame was drawn");
     }
     char text[320];
     std::snprintf(text, sizeof text,
                   "%s live: flame weapon held against 50 enemies at 1920x1080 for %.0f s on the "
                   "33 ms timer: %d frames, %d with elapsedTicks above 1 (%.2f%%), at most %d "
                   "ticks in one frame%s",
-                  program, runMs / 1000.0, frames, late, frames > 0 ? 100.0 * late / frames : 0.0,
-                  live.game.mostTicks.load(), live.player() != nullptr ? "" : " (the player died)");
+                  program.name, runMs / 1000.0, frames, late,
+                  frames > 0 ? 100.0 * late / frames : 0.0, live.game.mostTicks.load(),
+                  live.player() != nullptr ? "" : " (the player died)");
     return text;
 }
 } // namespace
@@ -125,20 +119,21 @@ void CountingGame::renderFrame(HDC target, int elapsedTicks) {
     ShooterGame::renderFrame(target, elapsedTicks);
 }
 
-ScriptedGame::ScriptedGame(BenchSurface& surface, const ShooterLook& look, int pointerId,
-                           int pointerMaskId, Clock clock)
-    : game(look) {
+ScriptedGame::ScriptedGame(ScenarioStage& stage, const ShooterProgram& program, Clock clock)
+    : game(program.look) {
+    const HWND window = stage.window.handle();
     if (clock == Clock::Engine) {
-        game.start(surface.window());
+        game.start(window);
     } else {
-        game.attachWindow(surface.window());
+        game.attachWindow(window);
         game.buildScene();
     }
     // The program's own pointer in place of the one the benchmark's resources hold at 103.
     game.lockScene();
     world().spriteList.clear();
     auto* pointer = new Sprite;
-    if (pointer->load(surface.window(), pointerId, pointerMaskId, pointerSize, pointerSize, true)) {
+    if (pointer->load(window, program.pointerId, program.pointerMaskId, pointerSize, pointerSize,
+                      true)) {
         world().spriteList.add(pointer);
     } else {
         delete pointer;
@@ -266,21 +261,21 @@ ShooterScript shooterGalleryLoop() {
             nullptr};
 }
 
-void runShooterScenarios(ScenarioSet& set, const BenchOptions& options, const char* program,
-                         const ShooterLook& look, int pointerId, int pointerMaskId) {
+void runShooterScenarios(ScenarioSet& set, const BenchOptions& options,
+                         const ShooterProgram& program) {
     for (const SIZE size : {SIZE{1920, 1080}, SIZE{800, 600}}) {
         for (const ShooterScript& script : shooterScripts()) {
             set.run([&] {
                 seedRandom(shooterSeed);
-                BenchSurface surface(size.cx, size.cy);
-                ScriptedGame game(surface, look, pointerId, pointerMaskId);
-                script.prepare(game, surface.dc());
+                ScenarioStage stage(size.cx, size.cy);
+                ScriptedGame game(stage, program);
+                script.prepare(game, stage.surface.dc());
                 ScenarioGoesOn goesOn;
                 if (script.goesOn) {
                     goesOn = [&] { return script.goesOn(game); };
                 }
                 ScenarioResult result = measureFrames(
-                    std::string(program) + ": " + script.name, surface,
+                    std::string(program.name) + ": " + script.name, stage,
                     options.pick(script.fullFrames, script.quickFrames, script.smokeFrames),
                     [&](HDC target, int i) { script.frame(game, target, i); },
                     [&] { return game.world().objectCount(); }, goesOn);
@@ -294,10 +289,9 @@ void runShooterScenarios(ScenarioSet& set, const BenchOptions& options, const ch
     }
     seedRandom(shooterSeed);
     const int liveBefore = gdiCount::live();
-    set.note(liveRun(set, program, look, pointerId, pointerMaskId, options.smoke ? 300 : 2000,
-                     options.pick(60000, 5000, 1000)));
+    set.note(liveRun(set, program, options.smoke ? 300 : 2000, options.pick(60000, 5000, 1000)));
     if (gdiCount::live() != liveBefore) {
-        set.fail(std::string(program) + " live run: counted GDI objects not back to " +
+        set.fail(std::string(program.name) + " live run: counted GDI objects not back to " +
                  std::to_string(liveBefore));
     }
 }

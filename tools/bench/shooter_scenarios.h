@@ -1,14 +1,15 @@
 // The shooter's scenarios as scripts, apart from their timing: a ScriptedGame is the game built
-// on a surface as the program builds it, and a ShooterScript brings it to its first frame and
-// then, frame by frame, plays the scripted input and draws one tick. The benchmark times the
-// frames of its scripts (runShooterScenarios); the recorder writes out those of the gallery's
+// on a stage as the program builds it on its window, and a ShooterScript brings it to its first
+// frame and then, frame by frame, plays the scripted input and draws one tick. The benchmark times
+// the frames of its scripts (runShooterScenarios); the recorder writes out those of the gallery's
 // loop.
 #pragma once
 
+#include "combat/player.h"
 #include "frame_bench.h"
-#include "player.h"
-#include "shooter_game.h"
-#include "shooter_look.h"
+#include "game/shooter_game.h"
+#include "look/shooter_look.h"
+#include "shooter_programs.h"
 
 #include <atomic>
 #include <functional>
@@ -35,11 +36,11 @@ enum class Clock {
     Engine,
 };
 
-// A game built on a surface's window, as the program builds it on WM_CREATE, with the pointer
-// loaded from the given bitmaps; and the moves of a scripted player.
+// A shooter program's game built on a stage's window, as the program builds it on WM_CREATE, in
+// its look and with its pointer; and the moves of a scripted player.
 class ScriptedGame {
 public:
-    ScriptedGame(BenchSurface& surface, const ShooterLook& look, int pointerId, int pointerMaskId,
+    ScriptedGame(ScenarioStage& stage, const ShooterProgram& program,
                  Clock clock = Clock::Scripted);
     // No frame may run while the world is destroyed: stop the ticks as closing the window does.
     ~ScriptedGame() { game.pause(); }

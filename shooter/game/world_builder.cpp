@@ -1,11 +1,12 @@
 // The world build: regions from the client size, then the objects of a new game.
-#include "world_builder.h"
+#include "game/world_builder.h"
 
-#include "area.h"
-#include "hud.h"
-#include "player.h"
-#include "spawner.h"
-#include "world.h"
+#include "combat/player.h"
+#include "combat/spawner.h"
+#include "display/hud.h"
+#include "display/scenery.h"
+#include "world/area.h"
+#include "world/world.h"
 
 WorldBuilder::WorldBuilder(World* owner) : world(owner) {
     life = 1;
@@ -20,7 +21,7 @@ WorldBuilder::WorldBuilder(World* owner) : world(owner) {
     world->areaList.add(new Area(Vec2(0, 0), width - panelWidth, height));
     world->areaList.add(new Area(Vec2(width - panelWidth, 0), panelWidth, height));
 
-    world->appendScenery();
+    appendScenery(*world);
     world->lastList.add(new Hud(world));
     const Area* arena = world->arena();
     world->objectList.add(new Player(world, arena->width / 2, arena->height / 2));

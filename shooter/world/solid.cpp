@@ -1,5 +1,5 @@
 // Default behaviour of a solid and the count of live solids.
-#include "solid.h"
+#include "world/solid.h"
 
 int liveSolidCount = 0;
 

@@ -1,11 +1,11 @@
 // ShooterGame: scene build, frame driver, restart, input handlers and keyboard commands.
-#include "shooter_game.h"
+#include "game/shooter_game.h"
 
-#include "frame_text.h"
-#include "help_text.h"
+#include "display/frame_text.h"
+#include "game/help_text.h"
+#include "game/world_builder.h"
 #include "resource_ids.h"
 #include "sprite.h"
-#include "world_builder.h"
 
 namespace {
 constexpr int cursorSize = 32;
@@ -16,6 +16,10 @@ Vec2 mousePosition(LPARAM lParam) {
     return Vec2(static_cast<float>(LOWORD(bits)), static_cast<float>(HIWORD(bits)));
 }
 } // namespace
+
+ShooterGame::~ShooterGame() {
+    pause();
+}
 
 void ShooterGame::buildScene() {
     world.client = &clientRect;
@@ -101,7 +105,7 @@ void ShooterGame::togglePause() {
     pause();
     // The last finished frame stays on screen, with the word over it, until the next frame.
     if (HDC shown = front.load()) {
-        writeOverFrame(shown, Vec2(200, 200), "pause", world.look.textsOnStrip);
+        writeOverFrame(shown, Vec2(200, 200), "pause", world.look.textsNeedStrip());
     }
     requestRedraw();
 }

@@ -2,8 +2,8 @@
 // has an outline for contact, a copy of it placed on the screen for drawing, a life and a kind.
 #pragma once
 
-#include "outline.h"
 #include "vec2.h"
+#include "world/outline.h"
 
 #include <windows.h>
 

@@ -1,11 +1,7 @@
 // Outline construction and deep copy.
-#include "outline.h"
+#include "world/outline.h"
 
 #include <cmath>
-
-namespace {
-constexpr double fullTurn = 6.283185307179586;
-} // namespace
 
 Outline::Outline(const Outline& other) {
     *this = other;

@@ -1,5 +1,5 @@
 // The help box's seven lines, each but the last ended by a line feed and a carriage return.
-#include "help_text.h"
+#include "game/help_text.h"
 
 const char helpText[] = "нажмите ESC, чтобы выйти из приложения,\n\r"
                         "нажмите PAUSE, чтобы времено приостановить работу приложения\n\r"

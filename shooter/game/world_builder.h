@@ -4,7 +4,7 @@
 // stays, doing nothing, until the next restart.
 #pragma once
 
-#include "entity.h"
+#include "world/entity.h"
 
 class World;
 

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "engine.h"
-#include "shooter_look.h"
-#include "world.h"
+#include "look/shooter_look.h"
+#include "world/world.h"
 
 #include <windows.h>
 
@@ -18,7 +18,8 @@ public:
 
     // look must outlive the game: the looks are program-wide constants.
     explicit ShooterGame(const ShooterLook& look) : Engine(shellStyle), world(look) {}
-    ~ShooterGame() = default;
+    // Stops the frames before the world goes, whether or not a close request paused them.
+    ~ShooterGame();
 
     void renderFrame(HDC target, int elapsedTicks) override;
     void buildScene() override;
