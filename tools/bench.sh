@@ -23,9 +23,7 @@ done
 
 tables=$(mktemp -d)
 trap 'rm -rf "$tables"; stop_wine; stop_display' EXIT
-for preset in "${presets[@]}"; do
-    prepare_run "$preset"
-done
+prepare_run "${presets[@]}"
 for preset in "${presets[@]}"; do
     log "benchmark of the $preset build"
     exe="build/$preset/bin/bench.exe"

@@ -150,18 +150,21 @@ stop_display() {
     fi
 }
 
-# prepare_run PRESET: builds a preset and readies a display and the shared Wine prefix for
-# running one of its programs: the steps tools that run a program by hand share. The caller sets
+# prepare_run PRESET...: builds the presets and readies a display and the shared Wine prefix, once,
+# for running their programs: the steps tools that run a program by hand share. The caller sets
 # its own EXIT trap (stop_wine, stop_display and whatever else it must clean up).
 prepare_run() {
     cd "$REPO_ROOT"
     ensure_packages
     ensure_locale
-    build_preset "$1" >/dev/null
-    if [ "$1" = win32 ] && ! can_run_32bit; then
-        echo "cannot run the 32-bit programs: $WHY_NO_32BIT" >&2
-        return 1
-    fi
+    local preset
+    for preset in "$@"; do
+        build_preset "$preset" >/dev/null
+        if [ "$preset" = win32 ] && ! can_run_32bit; then
+            echo "cannot run the 32-bit programs: $WHY_NO_32BIT" >&2
+            return 1
+        fi
+    done
     ensure_display
     prepare_wine_prefix "$SHARED_PREFIX"
 }
