@@ -38,8 +38,9 @@ ensure_packages() {
 }
 
 # Wine takes its code page for non-Unicode programs from the locale, and writes Cyrillic to X
-# only when the host has the locale. The programs run under the Russian one (code page 1251);
-# the tests also run them under the English one (1252), where the texts must read the same.
+# only when the host has the locale. The programs run under the Russian one (code page 1251), or
+# the one WINE_LOCALE names; the tests also run them under the English one (1252), where the
+# texts must read the same.
 ensure_locale() {
     local name
     for name in ru_RU en_US; do
@@ -55,7 +56,7 @@ ensure_locale() {
             break
         fi
     done
-    export LC_ALL=ru_RU.UTF-8
+    export LC_ALL="${WINE_LOCALE:-ru_RU.UTF-8}"
 }
 
 # Starts a virtual X display of DISPLAY_SCREEN of our own, whatever DISPLAY the caller has, so
