@@ -3,6 +3,7 @@
 
 #include "random.h"
 #include "resource_ids.h"
+#include "text_1251.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,7 +18,7 @@ const char caption[] = "Game";
 constexpr int minimumDimension = 200;
 constexpr int dimensionChars = 9;
 
-void showError(const char* text) { MessageBoxA(nullptr, text, "Error", MB_OK); }
+void showError(const char* text) { messageBox1251(nullptr, text, "Error", MB_OK); }
 
 void readDimension(HWND dialog, int control, int& value) {
     char text[dimensionChars + 1] = {};
@@ -38,7 +39,9 @@ void askWindowSize(HINSTANCE instance) {
     windowWidth = GetDeviceCaps(screen, HORZRES);
     windowHeight = GetDeviceCaps(screen, VERTRES);
     ReleaseDC(nullptr, screen);
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, optionsDialogProc, 0);
+    // The template's labels are UTF-16 already; the ANSI call would turn them into the system's
+    // code page for its controls, and question marks on any system not set to Russian.
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_OPTIONS), nullptr, optionsDialogProc, 0);
 }
 } // namespace
 

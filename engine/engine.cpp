@@ -3,6 +3,7 @@
 
 #include "frame_steps.h"
 #include "gdi_objects.h"
+#include "text_1251.h"
 
 #include <mmsystem.h>
 
@@ -103,13 +104,14 @@ void Engine::startTimer() {
     TIMECAPS caps{};
     timeGetDevCaps(&caps, sizeof caps);
     if (caps.wPeriodMin > framePeriodMs || caps.wPeriodMax < framePeriodMs) {
-        MessageBoxA(nullptr, "ваш компьютер не поддерижвает таймер нужной частоты", "Error", MB_OK);
+        messageBox1251(nullptr, "ваш компьютер не поддерижвает таймер нужной частоты", "Error",
+                       MB_OK);
         SendMessageA(window, WM_CLOSE, 0, 0);
     }
     timerId = timeSetEvent(framePeriodMs, 0, timerProc, reinterpret_cast<DWORD_PTR>(this),
                            TIME_PERIODIC | TIME_KILL_SYNCHRONOUS);
     if (timerId == 0) {
-        MessageBoxA(nullptr, "таймер не создан", "Error", MB_OK);
+        messageBox1251(nullptr, "таймер не создан", "Error", MB_OK);
         SendMessageA(window, WM_CLOSE, 0, 0);
     }
 }
@@ -168,7 +170,7 @@ void Engine::onTimerTick() {
     SetEvent(frameDone); // no frame is in flight
     claim.unlock();
     if (engineStyle == EngineStyle::Game) {
-        MessageBoxA(window, threadFailedText, "Error", MB_OK);
+        messageBox1251(window, threadFailedText, "Error", MB_OK);
         ExitProcess(0);
     }
     // The demonstration programs go on; the claimed flag stays set until the next input
@@ -179,7 +181,7 @@ void Engine::onTimerTick() {
 }
 
 void Engine::reportThreadFailure() {
-    MessageBoxA(nullptr, threadFailedText, "Error", MB_OK);
+    messageBox1251(nullptr, threadFailedText, "Error", MB_OK);
 }
 
 DWORD WINAPI Engine::renderThreadMain(LPVOID parameter) {

@@ -1,8 +1,9 @@
 // Vec2 arithmetic, polar geometry and drawing primitives.
 #include "vec2.h"
 
+#include "text_1251.h"
+
 #include <cmath>
-#include <cstring>
 
 namespace {
 // GDI coordinates are limited far below this; anything beyond is off every surface anyway.
@@ -128,5 +129,5 @@ void Vec2::drawEllipse(HDC dc, int rx, int ry) const {
 }
 
 void Vec2::drawText(HDC dc, const char* text) const {
-    TextOutA(dc, toPixel(x), toPixel(y), text, static_cast<int>(std::strlen(text)));
+    drawText1251(dc, toPixel(x), toPixel(y), text);
 }

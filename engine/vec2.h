@@ -48,5 +48,6 @@ public:
     void drawCross(HDC dc, int r) const;
     void drawDot(HDC dc) const;
     void drawEllipse(HDC dc, int rx, int ry) const;
+    // The text is Windows-1251, as are all the programs' texts.
     void drawText(HDC dc, const char* text) const;
 };

@@ -37,19 +37,26 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# Wine shows the programs' Windows-1251 texts as Cyrillic only under a Russian locale, and
-# writes Cyrillic window titles to X only when the host has that locale.
+# Wine takes its code page for non-Unicode programs from the locale, and writes Cyrillic to X
+# only when the host has the locale. The programs run under the Russian one (code page 1251), or
+# the one WINE_LOCALE names; the tests also run them under the English one (1252), where the
+# texts must read the same.
 ensure_locale() {
-    if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+    local name
+    for name in ru_RU en_US; do
+        locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$" && continue
         if [ "$(id -u)" -eq 0 ]; then
-            localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 2>/dev/null || true
+            localedef -i $name -f UTF-8 $name.UTF-8 2>/dev/null || true
         else
+            # A private folder of locales hides the system's: it gets both.
             mkdir -p "$REPO_ROOT/build/locale"
             localedef -i ru_RU -f UTF-8 "$REPO_ROOT/build/locale/ru_RU.UTF-8" 2>/dev/null || true
+            localedef -i en_US -f UTF-8 "$REPO_ROOT/build/locale/en_US.UTF-8" 2>/dev/null || true
             export LOCPATH="$REPO_ROOT/build/locale"
+            break
         fi
-    fi
-    export LC_ALL=ru_RU.UTF-8
+    done
+    export LC_ALL="${WINE_LOCALE:-ru_RU.UTF-8}"
 }
 
 # Starts a virtual X display of DISPLAY_SCREEN of our own, whatever DISPLAY the caller has, so

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program of either build under Wine: a 32-bit program under the 32-bit Wine, a
 # 64-bit one under the 64-bit Wine. ctest uses it as the emulator of the test programs. Defaults
-# suit the tests: the shared prefix, no Wine debug output, and the Russian locale so that the
-# ANSI code page is Windows-1251.
+# suit the tests: the shared prefix, no Wine debug output, and the Russian locale, whose code page
+# for non-Unicode programs is Windows-1251; WINE_LOCALE names another (en_US.UTF-8: 1252).
 #     tools/wine-exec.sh [--hold-stderr] PROGRAM.exe [ARGUMENTS...]
 #
 # --hold-stderr: the program's standard error goes to a file, copied to this script's own when
@@ -15,7 +15,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 export WINEPREFIX="${WINEPREFIX:-$SHARED_PREFIX}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-export LC_ALL=ru_RU.UTF-8
+export LC_ALL="${WINE_LOCALE:-ru_RU.UTF-8}"
 if [ "${1:-}" = --hold-stderr ]; then
     shift
     held=$(mktemp)

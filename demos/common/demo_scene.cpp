@@ -2,9 +2,9 @@
 #include "common/demo_scene.h"
 
 #include "resource_ids.h"
+#include "text_1251.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 constexpr int pointerSize = 32;
@@ -31,7 +31,7 @@ void DemoScene::renderFrame(HDC target, int elapsedTicks) {
     cursor.draw(target);
 
     std::snprintf(overlay, sizeof overlay, "num of object : %d ", objectList.count());
-    TextOutA(target, overlayX, overlayY, overlay, static_cast<int>(std::strlen(overlay)));
+    drawText1251(target, overlayX, overlayY, overlay);
 }
 
 void DemoScene::buildScene() {
@@ -44,7 +44,7 @@ void DemoScene::onKeyDown(WPARAM key, LPARAM) {
     if (key == VK_ESCAPE) {
         SendMessageA(window, WM_CLOSE, 0, 0);
     } else if (key == VK_F1) {
-        MessageBoxA(window, "123", "help", MB_OK);
+        messageBox1251(window, "123", "help", MB_OK);
     }
 }
 

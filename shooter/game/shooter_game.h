@@ -6,6 +6,7 @@
 
 #include "engine.h"
 #include "look/shooter_look.h"
+#include "text_1251.h"
 #include "world/world.h"
 
 #include <windows.h>
@@ -38,7 +39,7 @@ public:
     void onWheel(WPARAM wParam, LPARAM lParam);
 
     World world;
-    MessageBoxFunction showMessage = MessageBoxA;
+    MessageBoxFunction showMessage = messageBox1251;
 
 private:
     void togglePause();

@@ -52,7 +52,7 @@ TEST(OptionsDialogEntries, SizesBelow200AreRejected) {
     EXPECT_TRUE(dimensionsAccepted(999999999, 999999999));
 }
 
-TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFieldsAndRussianLabels) {
+TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFieldsAndItsButtons) {
     windowWidth = 1920;
     windowHeight = 1080;
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS),
@@ -66,15 +66,8 @@ TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFieldsAndRussianLabels) {
     EXPECT_EQ("OK", controlText(dialog, IDOK));
     EXPECT_EQ("Cancel", controlText(dialog, IDCANCEL));
     EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(dialog, IDC_WIDTH_EDIT), GWL_STYLE) & ES_AUTOHSCROLL);
-    std::string labels;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        char text[64] = {};
-        GetWindowTextA(child, text, sizeof text);
-        labels += std::string(text) + "|";
-    }
-    EXPECT_NE(std::string::npos, labels.find("Высота окна:"));
-    EXPECT_NE(std::string::npos, labels.find("Ширина окна:"));
+    // The Russian labels, as the program's own dialog shows them, are read back by
+    // system.shooter_texts under a Russian and an English locale.
     DestroyWindow(dialog);
     pumpMessages();
 }

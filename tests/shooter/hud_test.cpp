@@ -53,14 +53,14 @@ TEST(HudPanel, IsLightGreyInABlackFrameAtTheClientsRightEdge) {
 // counters of the world as built, the player gone when there is no health.
 struct HealthCase {
     int health;
-    const char* percent;
-    const char* objects;
+    const wchar_t* percent;
+    const wchar_t* objects;
 };
 
 TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPointUnderItsPercentage) {
     for (const HealthCase& c :
-         {HealthCase{100, "100%", "object: 1"}, HealthCase{35, "35%", "object: 1"},
-          HealthCase{0, "0%", "object: 0"}}) {
+         {HealthCase{100, L"100%", L"object: 1"}, HealthCase{35, L"35%", L"object: 1"},
+          HealthCase{0, L"0%", L"object: 0"}}) {
         SCOPED_TRACE(c.health);
         built.player().life = c.health;
         if (c.health == 0) {
@@ -82,9 +82,9 @@ TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPointUnderItsPercentage) {
         EXPECT_GT(surface.count(black, 1012, 102, 26, 12), 0) << "the percentage is black";
         const std::vector<DrawnText> expected = {{1010, 100, c.percent},
                                                  {1000, 0, c.objects},
-                                                 {1000, 20, "solid: 0 "},
-                                                 {1000, 40, "last: 1 "},
-                                                 {1000, 60, "algorithm: 2 "}};
+                                                 {1000, 20, L"solid: 0 "},
+                                                 {1000, 40, L"last: 1 "},
+                                                 {1000, 60, L"algorithm: 2 "}};
         EXPECT_EQ(hudTexts(), expected);
     }
 }

@@ -17,9 +17,10 @@
 namespace {
 
 // The end texts, whole, at (100, 100) of the frame.
-const std::vector<DrawnText> won = {{100, 100, "вы выйграли, нажмите F2, чтобы начать заново! =)"}};
+const std::vector<DrawnText> won = {
+    {100, 100, L"вы выйграли, нажмите F2, чтобы начать заново! =)"}};
 const std::vector<DrawnText> lost = {
-    {100, 100, "вы проеграли, нажмите F2, чтобы начать заново! =)"}};
+    {100, 100, L"вы проеграли, нажмите F2, чтобы начать заново! =)"}};
 
 class Game : public ::testing::Test {
 protected:
@@ -166,7 +167,7 @@ TEST_F(Game, ReleasesAsManyEnemiesAsKillsMakeRoomFor) {
     EXPECT_EQ(spawner->life, 48);
 }
 
-TEST(EndTexts, AreTheRussianWindows1251TextsAtOneHundredOneHundred) {
+TEST(EndTexts, AreTheRussianTextsAtOneHundredOneHundred) {
     for (const ShooterLook* look : {&shooterLook, &variantLook}) {
         WinMessage win(*look);
         LoseMessage lose(*look);
@@ -192,7 +193,7 @@ TEST(EndTexts, AreLegibleOnTheLooksGroundAndHideNothingMore) {
         LoseMessage lose(*c.look);
         lose.draw(surface.dc());
         SIZE extent{};
-        GetTextExtentPoint32A(surface.dc(), loseText, 49, &extent);
+        GetTextExtentPoint32W(surface.dc(), lost[0].text.c_str(), 49, &extent);
         int light = 0;
         int ground = 0;
         int letters = 0;

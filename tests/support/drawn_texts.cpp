@@ -9,11 +9,12 @@ int CALLBACK collectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LP
     const EMRTEXT& part = reinterpret_cast<const EMREXTTEXTOUTA*>(record)->emrtext;
     const auto* start = reinterpret_cast<const char*>(record) + part.offString;
     const int length = static_cast<int>(part.nChars);
-    std::string text(start, static_cast<std::size_t>(length));
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
     if (record->iType == EMR_EXTTEXTOUTW) {
+        text.assign(reinterpret_cast<const wchar_t*>(start), text.size());
+    } else {
         text.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(start), length,
-                                text.data(), length, nullptr, nullptr)));
+            MultiByteToWideChar(CP_ACP, 0, start, length, text.data(), length)));
     }
     reinterpret_cast<std::vector<DrawnText>*>(texts)->push_back(
         {part.ptlReference.x, part.ptlReference.y, text});
@@ -26,7 +27,11 @@ bool operator==(const DrawnText& a, const DrawnText& b) {
 }
 
 void PrintTo(const DrawnText& drawn, std::ostream* out) {
-    *out << "\"" << drawn.text << "\" at (" << drawn.x << ", " << drawn.y << ")";
+    std::string utf8(drawn.text.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, drawn.text.data(), static_cast<int>(drawn.text.size()),
+                            utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+    *out << "\"" << utf8 << "\" at (" << drawn.x << ", " << drawn.y << ")";
 }
 
 std::vector<DrawnText> textsDrawnBy(const std::function<void(HDC)>& draw) {

@@ -13,8 +13,9 @@
 struct DrawnText {
     int x;
     int y;
-    // In the ANSI code page, as the programs write their texts.
-    std::string text;
+    // The characters as they show: a text written through an ANSI call read in the system's code
+    // page, as Windows reads it.
+    std::wstring text;
 };
 
 bool operator==(const DrawnText& a, const DrawnText& b);

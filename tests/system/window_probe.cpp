@@ -1,8 +1,9 @@
 // window_probe: what the system test scripts ask Windows itself instead of assuming one Wine
 // version's window frame or default font.
 //   window_probe window X Y W H   of the visible top-level window whose screen rectangle is
-//                                 (X, Y) W x H, as X reports it: "client X Y W H" and one
-//                                 "control ID X Y W H" per child, relative to its corner
+//                                 (X, Y) W x H, as X reports it: "client X Y W H" and per
+//                                 child "control ID X Y W H", relative to its corner, and
+//                                 "text TEXT", its text in UTF-8 with \n, \r and \\ escaped
 //   window_probe text STRING      STRING written at (0, 0) in the default font and colours, as
 //                                 the programs write their texts: its box as a plain PPM
 #include <windows.h>
@@ -28,6 +29,20 @@ BOOL CALLBACK printControl(HWND control, LPARAM) {
     GetWindowRect(control, &r);
     std::printf("control %d %ld %ld %ld %ld\n", GetDlgCtrlID(control), r.left - wanted.left,
                 r.top - wanted.top, r.right - r.left, r.bottom - r.top);
+    // The characters the control shows, whatever the code page of the program that set them.
+    wchar_t text[2048] = {};
+    GetWindowTextW(control, text, 2048);
+    char utf8[3 * 2048] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("text ");
+    for (const char* c = utf8; *c != '\0'; ++c) {
+        if (*c == '\n' || *c == '\r' || *c == '\\') {
+            std::printf("\\%c", *c == '\n' ? 'n' : *c == '\r' ? 'r' : '\\');
+        } else {
+            std::putchar(*c);
+        }
+    }
+    std::putchar('\n');
     return TRUE;
 }
 
