@@ -17,13 +17,9 @@ std::int32_t low32(std::uint64_t value) {
 }
 
 const char threadFailedText[] = "Can't create Thread";
-
-// The engine whose frame this thread draws; null on every thread but a render thread.
-thread_local const Engine* frameOwner = nullptr;
 } // namespace
 
-Engine::Engine(EngineStyle style)
-    : engineStyle(style), frameDone(CreateEventA(nullptr, TRUE, TRUE, nullptr)) {}
+Engine::Engine(EngineStyle style) : engineStyle(style) {}
 
 Engine::~Engine() {
     // A synchronous kill: once it returns no timer callback runs or will run, so no frame can
@@ -33,10 +29,13 @@ Engine::~Engine() {
         timerId = 0;
     }
     active = false;
-    waitForFrame();
+    const bool frameEnded = waitForFrame();
     if (renderThread != nullptr) {
         CloseHandle(renderThread);
         renderThread = nullptr;
+    }
+    if (!frameEnded) {
+        return; // a frame may still draw into the surfaces: they stay to the process's end
     }
     if (dcA != nullptr) {
         gdiCount::deleteDC(dcA);
@@ -49,10 +48,6 @@ Engine::~Engine() {
     }
     if (bitmapB != nullptr) {
         gdiCount::deleteBitmap(bitmapB);
-    }
-    // Frames still finishing hold their own handles to the event.
-    if (frameDone != nullptr) {
-        CloseHandle(frameDone);
     }
 }
 
@@ -102,8 +97,9 @@ void Engine::attachWindow(HWND targetWindow) {
 
 void Engine::startTimer() {
     TIMECAPS caps{};
-    timeGetDevCaps(&caps, sizeof caps);
-    if (caps.wPeriodMin > framePeriodMs || caps.wPeriodMax < framePeriodMs) {
+    // Capabilities that cannot be read do not include the period either.
+    if (timeGetDevCaps(&caps, sizeof caps) != TIMERR_NOERROR || caps.wPeriodMin > framePeriodMs ||
+        caps.wPeriodMax < framePeriodMs) {
         messageBox1251(nullptr, "ваш компьютер не поддерижвает таймер нужной частоты", "Error",
                        MB_OK);
         SendMessageA(window, WM_CLOSE, 0, 0);
@@ -127,7 +123,7 @@ void Engine::onTimerTick() {
     }
     tickCount += 1;
     paintBalance += 1;
-    if (busyA || busyB) {
+    if (busyA || busyB || failureReportOpen) {
         return; // counted: the tick is part of the next frame's elapsedTicks
     }
     std::atomic<bool>* flag = nullptr;
@@ -148,10 +144,6 @@ void Engine::onTimerTick() {
     *flag = true;
     frameJob.busyFlag = flag;
     frameJob.target = target;
-    ResetEvent(frameDone);
-    frameJob.doneSignal = nullptr;
-    DuplicateHandle(GetCurrentProcess(), frameDone, GetCurrentProcess(), &frameJob.doneSignal, 0,
-                    FALSE, DUPLICATE_SAME_ACCESS);
     const HANDLE previous = renderThread;
     renderThread = startThread(nullptr, 0, renderThreadMain, &frameJob, 0, nullptr);
     if (renderThread != nullptr) {
@@ -163,35 +155,37 @@ void Engine::onTimerTick() {
         return;
     }
     renderThread = previous;
-    if (frameJob.doneSignal != nullptr) {
-        CloseHandle(frameJob.doneSignal);
-        frameJob.doneSignal = nullptr;
-    }
-    SetEvent(frameDone); // no frame is in flight
+    // The claimed flag stays set until the next input message unlocks the scene. The report is
+    // the window thread's: shown here it would hold up every later tick (Wine runs all timer
+    // callbacks on one thread) and the timer's synchronous kill at exit would wait for somebody
+    // to close it. Until it is closed no tick tries again, so that it stays the only one.
+    failureReportOpen = true;
     claim.unlock();
-    if (engineStyle == EngineStyle::Game) {
-        messageBox1251(window, threadFailedText, "Error", MB_OK);
-        ExitProcess(0);
+    if (!PostMessageA(window, threadFailedMessage, 0, 0)) {
+        failureReportOpen = false; // nobody will close a report that never arrived
     }
-    // The demonstration programs go on; the claimed flag stays set until the next input
-    // message unlocks the scene. The box is the window thread's: shown here it would hold up
-    // every later tick (Wine runs all timer callbacks on one thread) and the timer's
-    // synchronous kill at exit would wait for somebody to close it.
-    PostMessageA(window, threadFailedMessage, 0, 0);
 }
 
 void Engine::reportThreadFailure() {
-    messageBox1251(nullptr, threadFailedText, "Error", MB_OK);
+    const bool game = engineStyle == EngineStyle::Game;
+    const HWND owner = game ? window : nullptr;
+    messageBox1251(owner, threadFailedText, "Error", MB_OK);
+    if (game) {
+        // The game ends as ESC ends it; the flag stays set, so no tick tries again meanwhile.
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        return;
+    }
+    failureReportOpen = false; // the demonstration goes on, and the next free tick tries again
 }
 
 DWORD WINAPI Engine::renderThreadMain(LPVOID parameter) {
     const FrameJob* job = static_cast<const FrameJob*>(parameter);
-    frameOwner = job->engine;
     job->engine->drawFrame(*job);
     return 0;
 }
 
 void Engine::drawFrame(const FrameJob& job) {
+    frameThread = GetCurrentThreadId();
     const RECT view{viewRect.x, viewRect.y, viewRect.x + viewRect.width,
                     viewRect.y + viewRect.height};
     std::uint64_t now = 0;
@@ -205,15 +199,11 @@ void Engine::drawFrame(const FrameJob& job) {
     // (its destructor waits only for the latest frame): take what the repaint needs first, so
     // that nothing of the engine is touched after the flag is cleared.
     const HWND shownWindow = window;
-    const HANDLE doneSignal = job.doneSignal;
+    frameThread = 0;
     // Publish, then free the engine for the next frame, then ask for a repaint.
     front = job.target;
     *job.busyFlag = false;
     InvalidateRect(shownWindow, nullptr, FALSE);
-    if (doneSignal != nullptr) {
-        SetEvent(doneSignal);
-        CloseHandle(doneSignal);
-    }
 }
 
 HANDLE Engine::currentRenderThread() {
@@ -221,11 +211,36 @@ HANDLE Engine::currentRenderThread() {
     return renderThread;
 }
 
-void Engine::waitForFrame() {
-    const HANDLE thread = currentRenderThread();
-    if (thread != nullptr) {
-        WaitForSingleObject(thread, INFINITE);
+bool Engine::waitForFrame() {
+    if (onFrameThread()) {
+        reportMisuse(
+            "a wait for the frame on its own render thread, which would wait for itself\n");
+        return true; // no other frame runs: this one holds its busy flag
     }
+    const HANDLE thread = currentRenderThread();
+    if (thread == nullptr || WaitForSingleObject(thread, INFINITE) == WAIT_OBJECT_0) {
+        return true;
+    }
+    reportMisuse("the wait for the frame failed\n");
+    return false;
+}
+
+bool Engine::awaitLatestFrame(DWORD timeoutMs) {
+    HANDLE own = nullptr;
+    {
+        std::lock_guard<std::mutex> claim(claimLock);
+        if (renderThread == nullptr) {
+            return true;
+        }
+        // The engine closes its handle when the next frame starts; the duplicate stays valid.
+        if (!DuplicateHandle(GetCurrentProcess(), renderThread, GetCurrentProcess(), &own,
+                             SYNCHRONIZE, FALSE, 0)) {
+            return false;
+        }
+    }
+    const bool finished = WaitForSingleObject(own, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(own);
+    return finished;
 }
 
 HDC Engine::backSurface() const {
@@ -297,15 +312,16 @@ void Engine::onSize(WPARAM type, LPARAM size) {
         GetWindowRect(window, &newWindow);
     }
     active = false;
-    waitForFrame();
+    const bool frameEnded = waitForFrame();
     if (type == SIZE_MINIMIZED) {
         return;
     }
-    if (demoRects) {
+    if (demoRects && frameEnded) {
         clientRect = newClient;
         windowRect = newWindow;
     }
-    if (!busyA && !busyB && !painting) {
+    // After a failed wait a frame may still be reading the rectangles and drawing: keep them.
+    if (frameEnded && !busyA && !busyB && !painting) {
         painting = true;
         if (engineStyle == EngineStyle::Game) {
             refreshRects();
@@ -349,20 +365,17 @@ void Engine::reportMisuse(const char* what) {
 }
 
 void Engine::lockScene() {
-    if (frameOwner == this) {
+    if (onFrameThread()) {
         reportMisuse("lockScene on a render thread, which would wait for itself\n");
         return; // the frame has the scene to itself already
     }
-    const DWORD self = GetCurrentThreadId();
-    if (lockDepth > 0 && lockHolder != self) {
-        reportMisuse("lockScene while another thread holds the scene\n");
-        return;
-    }
+    // Another thread's handler waits here until the holder's outermost unlock.
+    sceneMutex.lock();
     lockDepth += 1;
     if (lockDepth > 1) {
         return; // already held by an outer caller: no frame runs, none can start
     }
-    lockHolder = self;
+    lockHolder = GetCurrentThreadId();
     busyA = true;
     busyB = true;
     waitForFrame();
@@ -372,16 +385,20 @@ void Engine::lockScene() {
 }
 
 void Engine::unlockScene() {
-    // Clearing the flags without a lock would free a surface a frame is still drawing into.
-    if (lockDepth == 0 || lockHolder != GetCurrentThreadId()) {
+    // Only the holder may go on: clearing the flags without the lock would free a surface a
+    // frame is still drawing into. The holder is set and cleared only by its own thread, so
+    // this thread's id is there exactly when this thread holds the lock.
+    if (lockHolder != GetCurrentThreadId()) {
         reportMisuse("unlockScene without a matching lockScene on this thread\n");
         return;
     }
     lockDepth -= 1;
-    if (lockDepth > 0) {
-        return; // an outer caller still holds the scene
+    if (lockDepth == 0) {
+        // The flags first: once the holder is cleared and the lock released, they may be the
+        // next holder's.
+        busyA = false;
+        busyB = false;
+        lockHolder = 0;
     }
-    lockHolder = 0;
-    busyA = false;
-    busyB = false;
+    sceneMutex.unlock();
 }

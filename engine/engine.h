@@ -25,9 +25,6 @@ struct FrameJob {
     // The surface the frame draws into.
     HDC target = nullptr;
     Engine* engine = nullptr;
-    // The frame's own handle to the engine's frame-done event: the frame signals and closes it
-    // after freeing its surface, when the engine itself may already be gone.
-    HANDLE doneSignal = nullptr;
 };
 
 struct ViewRect {
@@ -40,8 +37,9 @@ struct ViewRect {
 class Engine {
 public:
     static constexpr UINT framePeriodMs = 33;
-    // Posted to the window by a Demo-style engine whose render thread could not be created: the
-    // window procedure shows the report, so the timer callback never waits for a message box.
+    // Posted to the window by an engine whose render thread could not be created: the window
+    // procedure shows the report (reportThreadFailure), so the timer callback never waits for a
+    // message box. One report is open at a time; until it closes, ticks start no frame.
     static constexpr UINT threadFailedMessage = WM_APP + 1;
     // How a render thread is started; tests put a stand-in here (one that fails) before start.
     using ThreadStarter = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE,
@@ -74,19 +72,23 @@ public:
     // After lockScene returns no frame runs, and none starts until unlockScene. The lock nests:
     // a handler that runs under the window procedure's lock may lock again (the shooter's
     // restart, a key that arrives while a help box is open), and only the outermost unlockScene
-    // frees the surfaces. Only the thread that holds the lock changes it: a lock taken on a
-    // render thread (it would wait for itself) or while another thread holds the scene, and an
-    // unlock without a matching lock, do nothing, and a debug build reports them.
+    // frees the surfaces. It belongs to one thread at a time: another thread's lockScene waits
+    // until the holder's outermost unlockScene. A lock taken on a render thread (it would wait
+    // for itself) and an unlock without a matching lock on the calling thread do nothing, and a
+    // debug build reports them.
     void lockScene();
     void unlockScene();
     // One timer tick: counts it and starts a frame when a surface is free.
     void onTimerTick();
-    // The window procedure's answer to threadFailedMessage: the ownerless error box.
-    static void reportThreadFailure();
-    // A manual-reset event, reset when a tick starts a frame and set once that frame has freed
-    // its surface. A test that ticks and then waits on it knows the frame has finished; under
-    // the running timer a later frame may already have started.
-    HANDLE frameDoneEvent() const { return frameDone; }
+    // The window procedure's answer to threadFailedMessage: the error box, owned by the window in
+    // the Game style, which then asks the window to close; ownerless in the Demo style, after
+    // which the ticks try again.
+    void reportThreadFailure();
+    // Waits at most timeoutMs until the latest frame started so far has finished; true once it
+    // has (or when none was started). A test that ticks and then calls this knows the frame that
+    // tick started is done: a later frame starts only after it. Costs the frames nothing: it
+    // waits on its own duplicate of the render thread's handle.
+    bool awaitLatestFrame(DWORD timeoutMs = INFINITE);
 
     EngineStyle style() const { return engineStyle; }
     std::uint64_t ticksCounted() const { return tickCount.load(); }
@@ -119,9 +121,12 @@ private:
     void resizeSurfaces(int width, int height);
     void refreshRects();
     // Waits until the render thread of the last frame, if any, has ended. Only once frames are
-    // stopped (active cleared or the scene locked) is that the last frame there will be.
-    void waitForFrame();
+    // stopped (active cleared or the scene locked) is that the last frame there will be. False
+    // when the wait failed, so that nothing may be assumed about that frame. On a render thread
+    // it returns at once: the frame would wait for itself.
+    bool waitForFrame();
     HANDLE currentRenderThread();
+    bool onFrameThread() const { return frameThread.load() == GetCurrentThreadId(); }
     static void reportMisuse(const char* what);
 
     const EngineStyle engineStyle;
@@ -147,11 +152,23 @@ private:
     std::atomic<bool> busyB{false};
     // Window thread only: onPaint or a surface re-creation is running.
     bool painting = false;
-    // How many lockScene calls of the holding thread are not yet matched by unlockScene, and
-    // that thread's id (0: not held). Changed only by the holder, but read by any thread that
-    // tries the lock, hence atomic.
-    std::atomic<int> lockDepth{0};
+    // The scene lock: held by the thread between its outermost lockScene and unlockScene, so
+    // that another thread's lockScene waits there. Taking it and setting the holder, the depth
+    // and the flags is one step, and so is clearing them.
+    std::recursive_mutex sceneMutex;
+    // How many lockScene calls of the holding thread are not yet matched by unlockScene; only
+    // the holder touches it, with sceneMutex held.
+    int lockDepth = 0;
+    // The holding thread's id (0: not held). Written with sceneMutex held, but read without it by
+    // an unlock that checks whether its thread holds the lock, hence atomic.
     std::atomic<DWORD> lockHolder{0};
+    // The id of the render thread while it draws, 0 between frames: a call on that thread that
+    // would wait for the frame is recognised by it. Written by the render thread, read by any.
+    std::atomic<DWORD> frameThread{0};
+    // Set by the tick whose render thread could not be created when it posts threadFailedMessage,
+    // cleared by the window thread once the report is closed: while set no tick tries again, so
+    // no second report is posted (and shown inside the open one's message loop).
+    std::atomic<bool> failureReportOpen{false};
     // The surface onPaint is copying; the tick never claims it meanwhile.
     HDC copySource = nullptr;
     char statusText[200] = {};
@@ -160,7 +177,4 @@ private:
     std::atomic<std::int64_t> paintBalance{0};
     // Render thread only.
     std::uint64_t lastFrameTick = 0;
-    // Reset by the tick that starts a frame and set by that frame, through a duplicate handle of
-    // its own, once its surface is free (see frameDoneEvent).
-    HANDLE frameDone = nullptr;
 };

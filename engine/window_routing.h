@@ -47,7 +47,7 @@ inline bool routeFrameMessage(Engine& scene, HWND window, UINT message, WPARAM w
         SetCursor(nullptr);
         return true;
     case Engine::threadFailedMessage:
-        Engine::reportThreadFailure();
+        scene.reportThreadFailure();
         return true;
     default:
         return false;

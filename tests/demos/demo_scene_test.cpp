@@ -1,5 +1,5 @@
 // The shared frame of the demonstration scenes: stepping, removal, pointer sprite, overlay,
-// keys, objects that could not be allocated and a render thread that could not be started.
+// keys and objects that could not be allocated.
 #include <gtest/gtest.h>
 
 #include "scene_harness.h"
@@ -10,9 +10,7 @@
 #include "common/demo_scene.h"
 #include "gdi_objects.h"
 #include "rope_chase/rope_chase_scene.h"
-#include "window_routing.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,17 +47,12 @@ private:
 
 constexpr COLORREF pointerRed = RGB(255, 0, 0);
 
-// The test windows' procedure: counts the close requests (and does not close), and routes the
-// engine's report of a render thread that could not start as the programs' procedure does.
+// The test windows' procedure: counts the close requests (and does not close).
 int closeRequests = 0;
-EmptyScene* routedScene = nullptr;
 LRESULT CALLBACK testProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         ++closeRequests;
         return 0;
-    }
-    if (message == Engine::threadFailedMessage) {
-        return routing::routeDemoMessage(*routedScene, window, message, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -214,38 +207,6 @@ TEST(DemoKeys, EscapeAsksToCloseF1ShowsTheHelpBox123WithAnOkButtonOthersDoNothin
     scene.onKeyDown(VK_ESCAPE, 0);
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(1, closeRequests);
-}
-
-namespace {
-HANDLE creationRefused = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-HANDLE WINAPI refuseThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
-                           LPDWORD) {
-    SetEvent(creationRefused);
-    return nullptr;
-}
-} // namespace
-
-TEST(DemoFailures, ARenderThreadThatCannotStartIsReportedByTheWindowAndTicksGoOn) {
-    HiddenWindow window(clientWidth, clientHeight, testProcedure);
-    auto scene = std::make_unique<EmptyScene>();
-    routedScene = scene.get();
-    scene->startThread = refuseThread;
-    scene->start(window.handle());
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000));
-    // An input message frees the claimed surface and the next tick tries again, unless the
-    // timer thread is still showing the report.
-    scene->lockScene();
-    scene->unlockScene();
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(creationRefused, 10000)) << "ticks stopped";
-    seenBox = {};
-    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
-    pumpMessages();
-    UnhookWindowsHookEx(hook);
-    scene.reset(); // the timer's synchronous kill: no callback may be waiting for a box
-    EXPECT_EQ(nullptr, seenBox.owner);
-    EXPECT_EQ("Error", seenBox.caption);
-    EXPECT_EQ("Can't create Thread", seenBox.text);
-    EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
 }
 
 TEST(DemoWindow, MinimisingKeepsTheBallsAndTheBoundsWhereTheyWere) {

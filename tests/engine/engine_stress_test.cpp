@@ -141,11 +141,13 @@ public:
     void awaitFrameStart() { WaitForSingleObject(frameStarted, INFINITE); }
     void releaseFrame() { SetEvent(frameRelease); }
 
-    // A keyboard or mouse handler as the window procedure runs it.
+    // A keyboard or mouse handler as the window procedure runs it, on any thread.
     void runHandler() {
         lockScene();
+        overlappingHandlers += handlersRunning.fetch_add(1) > 0 ? 1 : 0;
         hold();
         letGo();
+        handlersRunning -= 1;
         unlockScene();
     }
 
@@ -163,6 +165,7 @@ public:
     void expectConsistentCounters(int paints) const {
         EXPECT_FALSE(frameRunning.load());
         EXPECT_EQ(0, overlappingFrames.load());
+        EXPECT_EQ(0, overlappingHandlers.load());
         EXPECT_EQ(0, framesWhileHeld.load());
         EXPECT_EQ(0, framesAfterHold.load());
         EXPECT_EQ(0, framesWithoutTicks.load());
@@ -190,6 +193,8 @@ public:
     std::atomic<bool> frameRunning{false};
     std::atomic<bool> held{false};
     std::atomic<int> overlappingFrames{0};
+    std::atomic<int> handlersRunning{0};
+    std::atomic<int> overlappingHandlers{0};
     std::atomic<int> framesWhileHeld{0};
     std::atomic<int> framesAfterHold{0};
     std::atomic<int> framesWithoutTicks{0};
@@ -254,11 +259,18 @@ protected:
 
 } // namespace
 
-TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrameNorKeepOldThreadHandles) {
+// Two threads handle input at once, each waiting for the other's lock; afterwards a lock still
+// keeps every frame out.
+TEST_F(EngineStress, LockCyclesOfTwoThreadsNeverOverlapAFrameNorEachOtherNorKeepThreadHandles) {
     const int handles = openHandles();
     TickStorm storm(scene, 5);
+    std::thread otherHandler([this] {
+        for (int cycle = 0; cycle < 100000; ++cycle) {
+            scene.runHandler();
+        }
+    });
     int paints = 0;
-    for (int cycle = 0; cycle < 20000; ++cycle) {
+    for (int cycle = 0; cycle < 100000; ++cycle) {
         scene.runHandler();
         if (cycle % 200 == 100) {
             scene.onTimerTick(); // the next lock meets a frame that has only just started
@@ -268,6 +280,13 @@ TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrameNorKeepOldThre
             paints += 1;
         }
     }
+    otherHandler.join();
+    scene.lockScene();
+    scene.hold();
+    scene.onTimerTick();
+    scene.awaitLatestFrame();
+    scene.letGo();
+    scene.unlockScene();
     ASSERT_TRUE(scene.awaitMoreFrames(3)) << "frames stopped after the lock cycles";
     ASSERT_TRUE(scene.awaitFrames(120));
     storm.stop();
@@ -275,6 +294,26 @@ TEST_F(EngineStress, TensOfThousandsOfLockCyclesNeverOverlapAFrameNorKeepOldThre
     scene.expectConsistentCounters(paints);
     scene.expectEveryTickConsumed();
     EXPECT_LT(openHandles() - handles, 10) << "the frames' thread handles were left open";
+}
+
+// A storm that ticks as fast as it can starts each frame the moment the previous one frees its
+// surface: the latest frame is never reported finished while it still draws.
+TEST_F(EngineStress, TheLatestFrameIsNeverSeenFinishedWhileItStillDraws) {
+    TickStorm storm(scene, 0);
+    int seenFinished = 0;
+    for (int round = 0; round < 300; ++round) {
+        scene.holdNextFrame();
+        scene.awaitFrameStart();
+        seenFinished += scene.awaitLatestFrame(0) ? 1 : 0;
+        const int finished = scene.frames;
+        scene.releaseFrame();
+        // The next hold may begin only once the held frame is past its wait.
+        ASSERT_TRUE(scene.awaitFrames(finished + 1));
+    }
+    storm.stop();
+    scene.pause();
+    EXPECT_EQ(0, seenFinished);
+    scene.expectConsistentCounters(0);
 }
 
 // Every way the window thread stops the ticks (pause, deactivation, minimising), each followed

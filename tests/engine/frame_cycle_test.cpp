@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -31,9 +32,8 @@ public:
         if (handlerRunning) {
             frameDuringHandler = true;
         }
-        if (lockInFrame) {
-            lockScene(); // has the scene already: must neither wait for itself nor free it
-            unlockScene();
+        if (callInFrame) {
+            callInFrame(*this); // has the scene already: must neither wait for itself nor free it
         }
         targets.push_back(target);
         frontAtStart.push_back(front);
@@ -56,7 +56,7 @@ public:
     }
     void awaitFrameStart() { WaitForSingleObject(frameStarted, INFINITE); }
     void releaseFrame() { SetEvent(frameRelease); }
-    void awaitFrameDone() { WaitForSingleObject(frameDoneEvent(), INFINITE); }
+    void awaitFrameDone() { ASSERT_TRUE(awaitLatestFrame()); }
 
     void tickAndFinish() {
         onTimerTick();
@@ -69,7 +69,7 @@ public:
     std::atomic<int> framesFinished{0};
     std::atomic<bool> handlerRunning{false};
     std::atomic<bool> frameDuringHandler{false};
-    bool lockInFrame = false;
+    std::function<void(Engine&)> callInFrame;
     int built = 0;
     HPEN leavePen = nullptr;
     HBRUSH leaveBrush = nullptr;
@@ -231,10 +231,25 @@ TEST(FrameCycleStyles, OnlyTheOutermostUnlockOfTheHolderFreesTheFramesInBothStyl
         scene.unlockScene();
         scene.tickAndFinish();
         EXPECT_EQ(std::vector<int>{3}, scene.elapsed);
-        // A frame that locks the scene has it already; an unlock without a lock frees nothing.
-        scene.lockInFrame = true;
-        scene.tickAndFinish();
-        scene.lockInFrame = false;
+        // A frame that locks the scene has it already, and one that pauses, loses the activation
+        // or resizes would wait for itself: each goes on, and the resize keeps the surfaces the
+        // frame draws into. An unlock without a lock frees nothing.
+        const std::function<void(Engine&)> callsInFrame[] = {
+            [](Engine& e) {
+                e.lockScene();
+                e.unlockScene();
+            },
+            [](Engine& e) { e.pause(); },
+            [](Engine& e) { e.onActivate(WA_INACTIVE, 0); },
+            [](Engine& e) { e.onSize(SIZE_RESTORED, MAKELPARAM(300, 200)); },
+        };
+        for (const auto& call : callsInFrame) {
+            scene.callInFrame = call;
+            scene.tickAndFinish();
+            scene.resume();
+        }
+        scene.callInFrame = nullptr;
+        EXPECT_EQ(320, bitmapSizeOf(scene.front.load()).cx) << "a frame resized its surfaces";
         scene.holdNextFrame();
         scene.onTimerTick();
         scene.awaitFrameStart();
@@ -242,7 +257,7 @@ TEST(FrameCycleStyles, OnlyTheOutermostUnlockOfTheHolderFreesTheFramesInBothStyl
         scene.onTimerTick();
         scene.releaseFrame();
         scene.pause(); // waits for the latest frame, a second one included
-        EXPECT_EQ(3u, scene.elapsed.size()) << "a second frame drew into the same surface";
+        EXPECT_EQ(6u, scene.elapsed.size()) << "a second frame drew into the same surface";
     }
 }
 

@@ -1,12 +1,15 @@
 // The window procedures as input meets them: every key and mouse handler runs while the scene
 // is locked, so a timer tick meanwhile starts no frame; mouse messages hide the system
-// pointer; and the shooter's start-up help stops the clock while it is open.
+// pointer; the shooter's start-up help stops the clock while it is open; and a render thread
+// that cannot start is reported by the window, one box at a time.
 #include "hidden_window.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <string>
 #include <vector>
 
 namespace {
@@ -44,8 +47,14 @@ LRESULT route(TickingScene& scene, HWND window, UINT message, WPARAM wParam, LPA
                : routing::routeDemoMessage(scene, window, message, wParam, lParam);
 }
 
+// Routes as the programs' procedures do, but counts the close requests instead of closing.
 TickingScene* routedScene = nullptr;
+int closeRequests = 0;
 LRESULT CALLBACK routedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (routedScene != nullptr && message == WM_CLOSE) {
+        closeRequests += 1;
+        return 0;
+    }
     if (routedScene != nullptr && message != WM_ACTIVATE && message != WM_SIZE) {
         return route(*routedScene, window, message, wParam, lParam);
     }
@@ -94,4 +103,107 @@ TEST(WindowRouting, TheShootersStartUpHelpStopsTheClockWhileItIsOpen) {
     // The help was asked for with F1; the tick while its box stood open was not counted.
     EXPECT_EQ(scene.served, std::vector<WPARAM>{VK_F1});
     EXPECT_EQ(scene.ticksWhileServing, 0u);
+}
+
+namespace {
+// The failure boxes: how many were shown, how many are open and were open at most at once.
+int boxesShown = 0;
+std::atomic<int> boxesOpen{0};
+int mostBoxesOpen = 0;
+HWND expectedOwner = nullptr;
+DWORD windowThread = 0;
+
+HANDLE WINAPI refuseThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
+                           LPDWORD) {
+    return nullptr;
+}
+
+std::string textOf(HWND window) {
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// Checks each box and answers it with OK; a box on another thread than the window's ends that
+// thread, as nobody there would answer it. While the first box is open the user moves the mouse
+// over the window (the handler's unlock frees the surface the failed tick claimed) and the timer
+// ticks.
+LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    char kind[16] = {};
+    GetClassNameA(box, kind, sizeof kind);
+    if (lstrcmpA(kind, "#32770") != 0) {
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    if (code == HCBT_CREATEWND) {
+        mostBoxesOpen = std::max(mostBoxesOpen, ++boxesOpen);
+    } else if (code == HCBT_DESTROYWND) {
+        --boxesOpen;
+    } else if (code == HCBT_ACTIVATE) {
+        boxesShown += 1;
+        EXPECT_EQ(expectedOwner, GetWindow(box, GW_OWNER));
+        EXPECT_EQ("Error", textOf(box));
+        EXPECT_EQ("Can't create Thread", textOf(GetDlgItem(box, 0xFFFF)));
+        for (int id = IDCANCEL; id <= IDNO; ++id) { // OK is the one button it shows
+            const HWND button = GetDlgItem(box, id);
+            EXPECT_TRUE(!button || (GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE) == 0);
+        }
+        if (GetCurrentThreadId() != windowThread) {
+            ADD_FAILURE() << "the box was shown on the timer thread";
+            ExitThread(0);
+        }
+        if (boxesShown == 1) {
+            SendMessageA(routedScene->window, WM_MOUSEMOVE, 0, 0);
+            routedScene->onTimerTick();
+        }
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// One tick on a thread of its own, as the timer delivers it, with the boxes answered there too.
+DWORD WINAPI tickAsTheTimer(LPVOID scene) {
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBoxes, nullptr, GetCurrentThreadId());
+    static_cast<Engine*>(scene)->onTimerTick();
+    UnhookWindowsHookEx(hook);
+    return 0;
+}
+} // namespace
+
+// The report comes from the window thread, one box at a time however the user moves the mouse
+// and the timer ticks while it is open: owned by the window in the shooter, which then closes as
+// on ESC; ownerless in a demonstration, which tries again once a mouse message has freed the
+// claimed surface.
+TEST(WindowRouting, ARenderThreadThatCannotStartIsReportedByTheWindowOneBoxAtATime) {
+    for (const EngineStyle style : {EngineStyle::Game, EngineStyle::Demo}) {
+        const bool game = style == EngineStyle::Game;
+        HiddenWindow window(64, 48, routedWindowProc);
+        TickingScene scene(style);
+        scene.attachWindow(window.handle());
+        scene.startThread = refuseThread;
+        routedScene = &scene;
+        expectedOwner = game ? window.handle() : nullptr;
+        boxesShown = mostBoxesOpen = closeRequests = 0;
+        windowThread = GetCurrentThreadId();
+        const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBoxes, nullptr, windowThread);
+        const HANDLE timer = CreateThread(nullptr, 0, tickAsTheTimer, &scene, 0, nullptr);
+        // A box on the timer thread would send to the window meanwhile: the window answers.
+        while (MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, QS_ALLINPUT) !=
+               WAIT_OBJECT_0) {
+            pumpMessages();
+        }
+        CloseHandle(timer);
+        pumpMessages();
+        if (!game) {
+            SendMessageA(window.handle(), WM_MOUSEMOVE, 0, 0);
+            scene.onTimerTick();
+            pumpMessages();
+        }
+        UnhookWindowsHookEx(hook);
+        routedScene = nullptr;
+        scene.pause();
+        EXPECT_EQ(1, mostBoxesOpen) << "game " << game;
+        EXPECT_EQ(game ? 1 : 2, boxesShown) << "game " << game;
+        EXPECT_EQ(game ? 1 : 0, closeRequests) << "game " << game;
+    }
 }

@@ -99,7 +99,7 @@ TEST_F(InputTest, F1ShowsTheHelpBoxOwnedByTheWindow) {
 // Draws one real frame on a render thread, as a timer tick does.
 HDC nextFrame(ShooterGame& game) {
     game.onTimerTick();
-    WaitForSingleObject(game.frameDoneEvent(), INFINITE);
+    game.awaitLatestFrame();
     return game.front.load();
 }
 
