@@ -18,7 +18,7 @@ Vec2 mousePosition(LPARAM lParam) {
 } // namespace
 
 ShooterGame::ShooterGame(const ShooterProgram& record, PointerResources resources)
-    : Engine(shellStyle), program(record), world(record.look), pointerResources(resources) {
+    : program(record), world(record.look), pointerResources(resources) {
     world.pointerHotSpot = record.pointer.hotSpot;
 }
 

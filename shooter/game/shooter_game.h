@@ -4,16 +4,15 @@
 // constructs its one ShooterGame from its program record.
 #pragma once
 
-#include "engine.h"
+#include "shell_scene.h"
 #include "game/shooter_program.h"
 #include "text_1251.h"
 #include "world/world.h"
 
 #include <windows.h>
 
-class ShooterGame : public Engine {
+class ShooterGame : public ShellScene<EngineStyle::Game> {
 public:
-    static constexpr EngineStyle shellStyle = EngineStyle::Game;
     // The way the game shows its modal boxes; tests put a non-blocking stand-in here.
     using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
