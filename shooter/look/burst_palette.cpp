@@ -3,42 +3,31 @@
 
 namespace {
 constexpr TenthsRange dragRange = {.steps = 100, .offset = 2.0};
-constexpr TenthsRange tintedAngle = {.steps = 70, .offset = 0.0};
-constexpr TenthsRange tintedSpeed = {.steps = 200, .offset = 0.0};
+
+// A channel of a tinted palette: base + the colour number `draw` % span.
+constexpr ChannelDraw channel(int draw, int base, int span) {
+    return {.draw = draw, .shift = 0, .base = base, .span = span};
+}
+
+// Three colour numbers, directions of 0 .. 6.9 radians and speeds of 0 .. 19.9.
+constexpr BurstPalette tinted(ChannelDraw red, ChannelDraw green, ChannelDraw blue, int penWidth) {
+    return {.colourDraws = 3,
+            .red = red,
+            .green = green,
+            .blue = blue,
+            .penWidth = penWidth,
+            .drag = dragRange,
+            .angle = {.steps = 70, .offset = 0.0},
+            .speed = {.steps = 200, .offset = 0.0}};
+}
 } // namespace
 
-constinit const BurstPalette redBursts = {
-    .colourDraws = 3,
-    .red = {.draw = 2, .shift = 0, .base = 20, .span = 235},
-    .green = {.draw = 1, .shift = 0, .base = 0, .span = 25},
-    .blue = {.draw = 0, .shift = 0, .base = 0, .span = 25},
-    .penWidth = 5,
-    .drag = dragRange,
-    .angle = tintedAngle,
-    .speed = tintedSpeed,
-};
-
-constinit const BurstPalette greenBursts = {
-    .colourDraws = 3,
-    .red = {.draw = 2, .shift = 0, .base = 0, .span = 80},
-    .green = {.draw = 0, .shift = 0, .base = 100, .span = 155},
-    .blue = {.draw = 1, .shift = 0, .base = 0, .span = 80},
-    .penWidth = 3,
-    .drag = dragRange,
-    .angle = tintedAngle,
-    .speed = tintedSpeed,
-};
-
-constinit const BurstPalette blueBursts = {
-    .colourDraws = 3,
-    .red = {.draw = 2, .shift = 0, .base = 80, .span = 50},
-    .green = {.draw = 1, .shift = 0, .base = 80, .span = 50},
-    .blue = {.draw = 0, .shift = 0, .base = 150, .span = 105},
-    .penWidth = 3,
-    .drag = dragRange,
-    .angle = tintedAngle,
-    .speed = tintedSpeed,
-};
+constinit const BurstPalette redBursts =
+    tinted(channel(2, 20, 235), channel(1, 0, 25), channel(0, 0, 25), 5);
+constinit const BurstPalette greenBursts =
+    tinted(channel(2, 0, 80), channel(0, 100, 155), channel(1, 0, 80), 3);
+constinit const BurstPalette blueBursts =
+    tinted(channel(2, 80, 50), channel(1, 80, 50), channel(0, 150, 105), 3);
 
 constinit const BurstPalette randomBursts = {
     .colourDraws = 1,
