@@ -6,8 +6,8 @@
 #pragma once
 
 #include "common/scene_object.h"
-#include "shell_scene.h"
 #include "ptr_list.h"
+#include "shell_scene.h"
 #include "sprite.h"
 #include "vec2.h"
 

@@ -4,8 +4,8 @@
 // constructs its one ShooterGame from its program record.
 #pragma once
 
-#include "shell_scene.h"
 #include "game/shooter_program.h"
+#include "shell_scene.h"
 #include "text_1251.h"
 #include "world/world.h"
 
