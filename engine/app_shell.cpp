@@ -33,8 +33,6 @@ void writeDimension(HWND dialog, int control, int value) {
 }
 
 void askWindowSize(HINSTANCE instance) {
-    windowWidth = 800;
-    windowHeight = 600;
     HDC screen = GetDC(nullptr);
     windowWidth = GetDeviceCaps(screen, HORZRES);
     windowHeight = GetDeviceCaps(screen, VERTRES);

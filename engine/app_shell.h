@@ -6,7 +6,8 @@
 
 #include <windows.h>
 
-// Requested size of the main window; defaults to the screen, changed by the options dialog.
+// Requested size of the Game style's main window: 800 x 600 until its start-up sets it to the
+// screen's size, which the options dialog shows and changes.
 extern int windowWidth;
 extern int windowHeight;
 

@@ -1,9 +1,10 @@
 // Ties a program's global scene object to the shell: its window procedure and its WinMain body.
 // A program's main.cpp defines the global scene and calls runProgramWith<Type, object>; the
-// scene class names its shell with a static constexpr EngineStyle shellStyle.
+// scene class names its shell by deriving from ShellScene<style> (shell_scene.h).
 #pragma once
 
 #include "app_shell.h"
+#include "shell_scene.h"
 #include "window_routing.h"
 
 template <class Scene, Scene& scene>

@@ -1,9 +1,10 @@
-// Entry point of shooter: the one global ShooterGame, in the shooter's look, and its shell.
+// Entry point of shooter: the one global ShooterGame, built from the shooter's record, and its
+// shell.
 #include "game/shooter_game.h"
-#include "look/shooter_look.h"
+#include "game/shooter_program.h"
 #include "program_main.h"
 
-ShooterGame game(shooterLook);
+ShooterGame game(shooterProgram);
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     return runProgramWith<ShooterGame, game>(instance, showCommand);

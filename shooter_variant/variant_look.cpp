@@ -7,7 +7,7 @@ constinit const BoltLook greyBoltLook = {
     .trail = {.head = {.width = 1, .colour = RGB(100, 100, 100)},
               .middle = {.width = 1, .colour = RGB(150, 150, 150)},
               .tail = {.width = 1, .colour = RGB(200, 200, 200)}},
-    .bursts = BurstPalette::Random,
+    .bursts = randomBursts,
     .wallSparks = 20,
     .impactSparks = 10,
 };
@@ -15,6 +15,7 @@ constinit const BoltLook greyBoltLook = {
 constinit const ShooterLook variantLook = {
     .backdrop = OutlinedBackdropLook{.edge = {.width = 3, .colour = RGB(100, 100, 100)}},
     .panelFill = std::nullopt,
+    .panelOutlined = true,
     .starColour = RGB(0, 0, 0),
 
     .playerRim = {.width = 3, .colour = RGB(100, 100, 100)},
@@ -29,13 +30,10 @@ constinit const ShooterLook variantLook = {
     .streamBolt = greyBoltLook,
     .volleyBolt = greyBoltLook,
     .ringBolt = greyBoltLook,
-    .bomb = {.head = {.width = 5, .colour = RGB(100, 100, 100)},
-             .middle = {.width = 1, .colour = RGB(150, 150, 150)},
-             .tail = {.width = 1, .colour = RGB(200, 200, 200)}},
-    .bombBursts = BurstPalette::Random,
-    .bombWallSparks = 20,
-    .damageBursts = BurstPalette::Random,
-
-    // The arrow's tip is the bitmap's top-left corner.
-    .pointerHotSpot = 0,
+    .bomb = {.trail = {.head = {.width = 5, .colour = RGB(100, 100, 100)},
+                       .middle = {.width = 1, .colour = RGB(150, 150, 150)},
+                       .tail = {.width = 1, .colour = RGB(200, 200, 200)}},
+             .bursts = randomBursts,
+             .wallSparks = 20},
+    .damageBursts = randomBursts,
 };

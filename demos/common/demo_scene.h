@@ -6,18 +6,15 @@
 #pragma once
 
 #include "common/scene_object.h"
-#include "engine.h"
 #include "ptr_list.h"
+#include "shell_scene.h"
 #include "sprite.h"
 #include "vec2.h"
 
-class DemoScene : public Engine {
+class DemoScene : public ShellScene<EngineStyle::Demo> {
 public:
-    static constexpr EngineStyle shellStyle = EngineStyle::Demo;
     static constexpr int overlayX = 0;
     static constexpr int overlayY = 20;
-
-    DemoScene() : Engine(shellStyle) {}
 
     // Steps every object, removes the dead ones, then draws the pointer and the overlay.
     // A tick count of 0 leaves the surface untouched.

@@ -13,7 +13,7 @@ constexpr double ringStep = 0.1;
 } // namespace
 
 Bomb::Bomb(World* owner, int x, int y, float angle, float speed)
-    : TrailShot(owner, x, y, angle, speed, bombLife, owner->look.bomb) {}
+    : TrailShot(owner, x, y, angle, speed, bombLife, owner->look.bomb.trail) {}
 
 void Bomb::update() {
     shiftTrail();
@@ -25,7 +25,7 @@ void Bomb::update() {
     // The walls are tested before the move, and the move still happens: a ring released at
     // a wall is centred one step beyond the point where the wall was found.
     for (int side = wallsCrossed(); side > 0; --side) {
-        leaveBurst(look.bombWallSparks);
+        leaveBurst(look.bomb.wallSparks);
         life = 0;
     }
     position += velocity;
@@ -37,7 +37,7 @@ void Bomb::update() {
 }
 
 void Bomb::leaveBurst(int sparkCount) {
-    world->objectList.add(new Burst(world, position, sparkCount, world->look.bombBursts));
+    world->objectList.add(new Burst(world, position, sparkCount, world->look.bomb.bursts));
 }
 
 void Bomb::releaseRing() {

@@ -16,7 +16,7 @@ class World;
 class Burst : public Entity {
 public:
     // Draws each spark's colour, drag, direction and speed from the generator, in that order.
-    Burst(World* owner, const Vec2& origin, int sparkCount, BurstPalette palette);
+    Burst(World* owner, const Vec2& origin, int sparkCount, const BurstPalette& palette);
     ~Burst() override;
 
     // Moves every spark, removes the spent ones in order and counts the rest as life.

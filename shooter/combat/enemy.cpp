@@ -74,8 +74,8 @@ void Enemy::hit() {
     }
     life -= 1;
     const ShooterLook& look = world->look;
-    for (const BurstPalette palette : life == 0 ? look.enemyDeathBursts : look.enemyHitBursts) {
-        world->objectList.add(new Burst(world, outline.position, hitSparks, palette));
+    for (const BurstPalette* palette : life == 0 ? look.enemyDeathBursts : look.enemyHitBursts) {
+        world->objectList.add(new Burst(world, outline.position, hitSparks, *palette));
     }
 }
 

@@ -6,7 +6,7 @@
 #include "display/area_outline.h"
 #include "world/area.h"
 
-HudPanel::HudPanel(const ShooterLook& look) {
+HudPanel::HudPanel(const ShooterLook& look) : outlined(look.panelOutlined) {
     if (look.panelFill) {
         panelBrush.emplace(*look.panelFill);
     }
@@ -15,7 +15,7 @@ HudPanel::HudPanel(const ShooterLook& look) {
 void HudPanel::draw(HDC dc, const Area& region, int barX, int barY, int health) const {
     const ScopedSelection penChoice(dc, framePen);
     const ScopedSelection brushChoice(dc, panelBrush ? static_cast<HBRUSH>(*panelBrush) : nullptr);
-    if (!panelBrush) {
+    if (outlined) {
         drawOutline(dc, region);
     }
     region.draw(dc);

@@ -1,5 +1,5 @@
 // HudPanel: the panel's background and the health bar of the heads-up display: the panel in a
-// frame, filled with the look's panel fill or, without one, outlined first and left to the
+// frame, outlined first when the look says so, filled with the look's panel fill or left to the
 // surface's own brush; and a bar 40 pixels wide and 200 tall, 2 pixels per health point, with the
 // health above the loss.
 #pragma once
@@ -29,6 +29,7 @@ public:
     Pen framePen{PS_SOLID, 1, RGB(0, 0, 0)};
     SolidBrush healthBrush{RGB(0, 255, 0)};
     SolidBrush lossBrush{RGB(255, 0, 0)};
-    // Without it the panel is outlined and left to the surface's brush.
+    // Without it the panel is left to the surface's brush.
     std::optional<SolidBrush> panelBrush;
+    bool outlined;
 };

@@ -17,6 +17,11 @@ Vec2 mousePosition(LPARAM lParam) {
 }
 } // namespace
 
+ShooterGame::ShooterGame(const ShooterProgram& record, PointerResources resources)
+    : program(record), world(record.look), pointerResources(resources) {
+    world.pointerHotSpot = record.pointer.hotSpot;
+}
+
 ShooterGame::~ShooterGame() {
     pause();
 }
@@ -24,8 +29,11 @@ ShooterGame::~ShooterGame() {
 void ShooterGame::buildScene() {
     world.client = &clientRect;
 
+    const bool own = pointerResources == PointerResources::Own;
+    const int image = own ? IDB_POINTER : program.pointer.image;
+    const int mask = own ? IDB_POINTER_MASK : program.pointer.mask;
     auto* cursor = new Sprite;
-    if (cursor->load(window, IDB_POINTER, IDB_POINTER_MASK, cursorSize, cursorSize, true)) {
+    if (cursor->load(window, image, mask, cursorSize, cursorSize, true)) {
         world.spriteList.add(cursor);
     } else {
         delete cursor;

@@ -6,7 +6,7 @@ constinit const BoltLook greenBoltLook = {
     .trail = {.head = {.width = 2, .colour = RGB(100, 255, 100)},
               .middle = {.width = 1, .colour = RGB(100, 200, 100)},
               .tail = {.width = 1, .colour = RGB(50, 150, 50)}},
-    .bursts = BurstPalette::Green,
+    .bursts = greenBursts,
     .wallSparks = 10,
     .impactSparks = 5,
 };
@@ -15,7 +15,7 @@ constinit const BoltLook blueBoltLook = {
     .trail = {.head = {.width = 2, .colour = RGB(150, 150, 255)},
               .middle = {.width = 1, .colour = RGB(100, 100, 200)},
               .tail = {.width = 1, .colour = RGB(50, 50, 150)}},
-    .bursts = BurstPalette::Blue,
+    .bursts = blueBursts,
     .wallSparks = 10,
     .impactSparks = 5,
 };
@@ -26,6 +26,7 @@ constinit const ShooterLook shooterLook = {
                                    .arenaFrame = {.width = 5, .colour = RGB(255, 255, 255)},
                                    .arenaFill = RGB(0, 0, 0)},
     .panelFill = RGB(200, 200, 200),
+    .panelOutlined = false,
     .starColour = RGB(255, 255, 255),
 
     .playerRim = {.width = 3, .colour = RGB(255, 100, 0)},
@@ -33,20 +34,17 @@ constinit const ShooterLook shooterLook = {
     .playerSight = {.width = 1, .colour = RGB(255, 0, 0)},
 
     .enemyPen = {.width = 2, .colour = RGB(100, 255, 255)},
-    .enemyHitBursts = {BurstPalette::Red},
-    .enemyDeathBursts = {BurstPalette::Red, BurstPalette::Green, BurstPalette::Blue},
+    .enemyHitBursts = {&redBursts},
+    .enemyDeathBursts = {&redBursts, &greenBursts, &blueBursts},
 
     .scatterBolt = greenBoltLook,
     .streamBolt = blueBoltLook,
     .volleyBolt = greenBoltLook,
     .ringBolt = blueBoltLook,
-    .bomb = {.head = {.width = 5, .colour = RGB(100, 100, 255)},
-             .middle = {.width = 2, .colour = RGB(50, 50, 160)},
-             .tail = {.width = 1, .colour = RGB(10, 10, 100)}},
-    .bombBursts = BurstPalette::Blue,
-    .bombWallSparks = 5,
-    .damageBursts = BurstPalette::Red,
-
-    // The cross-hair is 32 x 32 and centred on the mouse point.
-    .pointerHotSpot = 16,
+    .bomb = {.trail = {.head = {.width = 5, .colour = RGB(100, 100, 255)},
+                       .middle = {.width = 2, .colour = RGB(50, 50, 160)},
+                       .tail = {.width = 1, .colour = RGB(10, 10, 100)}},
+             .bursts = blueBursts,
+             .wallSparks = 5},
+    .damageBursts = redBursts,
 };

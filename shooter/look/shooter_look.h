@@ -28,9 +28,17 @@ struct TrailLook {
 // it leaves, and their sparks at each wall it crosses and on the enemy it strikes.
 struct BoltLook {
     TrailLook trail;
-    BurstPalette bursts;
+    const BurstPalette& bursts;
     int wallSparks;
     int impactSparks;
+};
+
+// The bomb: its trail, the colours of the bursts it leaves in flight and at a wall, and their
+// sparks at the wall.
+struct BombLook {
+    TrailLook trail;
+    const BurstPalette& bursts;
+    int wallSparks;
 };
 
 // A backdrop painted under everything else, from backgroundList (the backdrop, then the stars
@@ -50,8 +58,10 @@ struct OutlinedBackdropLook {
 
 struct ShooterLook {
     std::variant<FilledBackdropLook, OutlinedBackdropLook> backdrop;
-    // None: the panel is outlined and filled with the surface's own (white) brush.
+    // None: the panel is filled with the surface's own (white) brush.
     std::optional<COLORREF> panelFill;
+    // The panel's outline, drawn before the panel's frame.
+    bool panelOutlined;
     COLORREF starColour;
 
     PenLook playerRim;
@@ -69,14 +79,9 @@ struct ShooterLook {
     const BoltLook& streamBolt;
     const BoltLook& volleyBolt;
     const BoltLook& ringBolt;
-    TrailLook bomb;
-    BurstPalette bombBursts;
-    int bombWallSparks;
+    BombLook bomb;
     // The bursts that show the player touched or killed by an enemy.
-    BurstPalette damageBursts;
-
-    // The pointer sprite's point that sits on the mouse, from its top-left corner.
-    int pointerHotSpot;
+    const BurstPalette& damageBursts;
 
     // Texts written over a filled backdrop go on an opaque strip of the surface's background
     // colour: the surface's black letters cannot be read on the filled arena.

@@ -36,7 +36,7 @@ void World::runFrame(HDC target, int ticks) {
     drawPass(lastList, target);
 
     if (Sprite* pointer = spriteList.get(cursorSprite)) {
-        const int hotSpot = look.pointerHotSpot;
+        const int hotSpot = pointerHotSpot;
         pointer->place(toPixel(mouse.x) - hotSpot, toPixel(mouse.y) - hotSpot, 0, 0);
         pointer->draw(target);
     }

@@ -49,6 +49,8 @@ public:
     // Last mouse position in client coordinates.
     Vec2 mouse;
     int cursorSprite = 0;
+    // The pointer sprite's point that sits on the mouse, from its top-left corner.
+    int pointerHotSpot = 0;
     // Virtual-key codes of up to two held keys; 0 = empty slot.
     int heldKeys[2] = {0, 0};
     PtrList<Entity> objectList;

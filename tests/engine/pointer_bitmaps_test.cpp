@@ -5,7 +5,6 @@
 #include "pointer_shapes.h"
 #include "resource_ids.h"
 #include "sprite.h"
-#include "test_resource_ids.h"
 #include "test_surface.h"
 #include "hidden_window.h"
 
@@ -34,9 +33,8 @@ struct PointerPair {
 std::vector<PointerPair> pointerPairs() {
     return {
         {"shooter cross-hair", IDB_POINTER, IDB_POINTER_MASK, yellow, pointerShapes::crosshair()},
-        {"demo arrow", IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, red, pointerShapes::arrow()},
-        {"variant arrow", IDB_TEST_VARIANT_ARROW, IDB_TEST_VARIANT_ARROW_MASK, red,
-         pointerShapes::arrow()},
+        {"demo arrow", IDB_DEMO_ARROW, IDB_DEMO_ARROW_MASK, red, pointerShapes::arrow()},
+        {"variant arrow", IDB_VARIANT_ARROW, IDB_VARIANT_ARROW_MASK, red, pointerShapes::arrow()},
     };
 }
 

@@ -11,12 +11,8 @@ namespace {
 
 // A shooter-style scene whose build fails and asks the window to close, as a scene does when
 // its resources cannot be loaded: the window is destroyed while it is still being created.
-class ClosingScene : public Engine {
+class ClosingScene : public ShellScene<EngineStyle::Game> {
 public:
-    static constexpr EngineStyle shellStyle = EngineStyle::Game;
-
-    ClosingScene() : Engine(shellStyle) {}
-
     void buildScene() override { SendMessageA(window, WM_CLOSE, 0, 0); }
     void renderFrame(HDC, int) override { frames += 1; }
 

@@ -6,7 +6,6 @@
 #include "pointer_shapes.h"
 #include "resource_ids.h"
 #include "sprite.h"
-#include "test_resource_ids.h"
 #include "test_surface.h"
 #include "hidden_window.h"
 
@@ -67,7 +66,7 @@ TEST(SpriteDraw, DrawsTheCellThroughTheMaskOrOpaquely) {
     const Case cases[] = {
         {"masked cross-hair", IDB_POINTER, IDB_POINTER_MASK, true, 48, 5, 9,
          pointerShapes::crosshair(), yellow, teal},
-        {"unmasked arrow", IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, false, 40, 4, 2,
+        {"unmasked arrow", IDB_DEMO_ARROW, IDB_DEMO_ARROW_MASK, false, 40, 4, 2,
          pointerShapes::arrow(), red, black},
     };
     HiddenWindow window(100, 100);
@@ -86,7 +85,7 @@ TEST(SpriteDraw, DrawsTheCellThroughTheMaskOrOpaquely) {
 TEST(SpriteDraw, ColumnAndRowSelectTheSourceCell) {
     HiddenWindow window(100, 100);
     Sprite sprite;
-    ASSERT_TRUE(sprite.load(window.handle(), IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, 16, 16, false));
+    ASSERT_TRUE(sprite.load(window.handle(), IDB_DEMO_ARROW, IDB_DEMO_ARROW_MASK, 16, 16, false));
     TestSurface surface(24, 24, teal);
     const int cells[][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
     for (const auto& cell : cells) {

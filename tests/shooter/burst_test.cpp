@@ -12,7 +12,7 @@
 
 namespace {
 
-Burst* burstOf(CombatWorld& scene, int sparks, BurstPalette palette) {
+Burst* burstOf(CombatWorld& scene, int sparks, const BurstPalette& palette) {
     return scene.addObject(new Burst(&scene.world, Vec2(300, 400), sparks, palette));
 }
 
@@ -20,7 +20,7 @@ Burst* burstOf(CombatWorld& scene, int sparks, BurstPalette palette) {
 // colour it makes of them, the pen width, and the ranges of the direction and speed draws that
 // follow the drag's.
 struct PaletteMapping {
-    BurstPalette palette;
+    const BurstPalette* palette;
     int colourDraws;
     COLORREF (*colour)(const int* r);
     int width;
@@ -29,24 +29,23 @@ struct PaletteMapping {
 };
 
 const PaletteMapping paletteMappings[] = {
-    {BurstPalette::Red, 3, [](const int* r) { return RGB(20 + r[2] % 235, r[1] % 25, r[0] % 25); },
-     5, 70, 200},
-    {BurstPalette::Green, 3,
-     [](const int* r) { return RGB(r[2] % 80, 100 + r[0] % 155, r[1] % 80); }, 3, 70, 200},
-    {BurstPalette::Blue, 3,
+    {&redBursts, 3, [](const int* r) { return RGB(20 + r[2] % 235, r[1] % 25, r[0] % 25); }, 5, 70,
+     200},
+    {&greenBursts, 3, [](const int* r) { return RGB(r[2] % 80, 100 + r[0] % 155, r[1] % 80); }, 3,
+     70, 200},
+    {&blueBursts, 3,
      [](const int* r) { return RGB(80 + r[2] % 50, 80 + r[1] % 50, 150 + r[0] % 105); }, 3, 70,
      200},
     // One raw draw: red is its low 8 bits, green the next 7, blue always 0.
-    {BurstPalette::Random, 1, [](const int* r) { return RGB(r[0] & 0xFF, r[0] >> 8, 0); }, 2, 100,
-     100},
+    {&randomBursts, 1, [](const int* r) { return RGB(r[0] & 0xFF, r[0] >> 8, 0); }, 2, 100, 100},
 };
 
 TEST(BurstConstruction, DrawsColourDragAngleAndSpeedForEverySparkInThatOrder) {
     for (const PaletteMapping& mapping : paletteMappings) {
-        SCOPED_TRACE(static_cast<int>(mapping.palette));
+        SCOPED_TRACE(&mapping - paletteMappings);
         CombatWorld scene;
         seedRandom(11);
-        Burst* burst = burstOf(scene, 4, mapping.palette);
+        Burst* burst = burstOf(scene, 4, *mapping.palette);
         EXPECT_EQ(drawsSince(11), 4 * (mapping.colourDraws + 3));
         ASSERT_EQ(burst->sparks.count(), 4);
         EXPECT_EQ(burst->life, 1);
@@ -111,7 +110,7 @@ TEST(SparkMotion, ASparkStartingSlowIsSpentWithoutMoving) {
 
 TEST(BurstLifetime, SpentSparksLeaveAndTheOthersKeepTheirOrder) {
     CombatWorld scene;
-    Burst* burst = burstOf(scene, 6, BurstPalette::Red);
+    Burst* burst = burstOf(scene, 6, redBursts);
     const Spark* kept[] = {burst->sparks.get(1), burst->sparks.get(3), burst->sparks.get(4)};
     // The first, a middle and the last spark are spent in the first update.
     for (int i = 0; i < 6; ++i) {
@@ -130,12 +129,12 @@ TEST(BurstLifetime, SpentSparksLeaveAndTheOthersKeepTheirOrder) {
 TEST(BurstLifetime, LivesUntilItsLastSparkIsSpent) {
     CombatWorld scene;
     // A burst of no sparks is alive until its first update, which removes it.
-    EXPECT_FALSE(burstOf(scene, 0, BurstPalette::Red)->isDead());
+    EXPECT_FALSE(burstOf(scene, 0, redBursts)->isDead());
     scene.runTicks(1);
     EXPECT_EQ(scene.objects(), 0);
     seedRandom(3);
     const int entities = liveEntityCount;
-    burstOf(scene, 100, BurstPalette::Blue);
+    burstOf(scene, 100, blueBursts);
     EXPECT_EQ(liveEntityCount, entities + 1);
     int ticks = 0;
     while (scene.objects() > 0 && ticks < 100) {
@@ -154,7 +153,7 @@ TEST(BurstLifetime, LivesUntilItsLastSparkIsSpent) {
 TEST(BurstPicture, DrawsEachSparkAsAStreakAlongItsVelocityInTheScrolledArena) {
     for (const int width : {1, 5}) {
         CombatWorld scene(Vec2(50, 20));
-        Burst* burst = burstOf(scene, 1, BurstPalette::Red);
+        Burst* burst = burstOf(scene, 1, redBursts);
         Spark& spark = *burst->sparks.get(0);
         EXPECT_EQ(spark.penWidth, 5);
         spark.position = Vec2(100, 100);

@@ -5,7 +5,7 @@
 
 #include "sprite.h"
 #include "test_surface.h"
-#include "variant_look.h"
+#include "variant_program.h"
 #include "world/entity.h"
 #include "world/solid.h"
 
@@ -165,25 +165,25 @@ TEST(ShooterFrame, AdvancesTheGameOncePerTickAndDrawsNothingWithoutATick) {
 // The pointer's place for a mouse point: the cross-hair centred on it, clipped at the surface's
 // corner; the variant's arrow with its corner (its tip) at the mouse.
 struct PointerCase {
-    const ShooterLook* look;
+    const ShooterProgram* program;
     int mouse;
     int corner;
 };
 
 void PrintTo(const PointerCase& c, std::ostream* out) {
-    *out << programOf(c.look) << " mouse " << c.mouse;
+    *out << c.program->name << " mouse " << c.mouse;
 }
 
 class PointerPlace : public ::testing::TestWithParam<PointerCase> {};
 
 INSTANTIATE_TEST_SUITE_P(BothLooks, PointerPlace,
-                         ::testing::Values(PointerCase{&shooterLook, 116, 100},
-                                           PointerCase{&shooterLook, 5, -11},
-                                           PointerCase{&variantLook, 100, 100}));
+                         ::testing::Values(PointerCase{&shooterProgram, 116, 100},
+                                           PointerCase{&shooterProgram, 5, -11},
+                                           PointerCase{&variantProgram, 100, 100}));
 
 TEST_P(PointerPlace, PutsTheSpritesHotSpotOnTheMouse) {
     const PointerCase c = GetParam();
-    BuiltGame built(1100, 1000, DefWindowProcA, *c.look);
+    BuiltGame built(1100, 1000, DefWindowProcA, *c.program);
     // The sprite by itself at the expected corner, for comparison.
     TestSurface reference(200, 200);
     Sprite& cursor = *built.world().spriteList.get(0);
@@ -213,7 +213,7 @@ std::atomic<int> framesAfterTheWorld{0};
 
 class HeldGame : public ShooterGame {
 public:
-    HeldGame() : ShooterGame(shooterLook) {}
+    HeldGame() : ShooterGame(shooterProgram, PointerResources::ByRecord) {}
     void renderFrame(HDC target, int elapsedTicks) override {
         SetEvent(frameHeld);
         WaitForSingleObject(frameRelease, INFINITE);
@@ -250,24 +250,26 @@ TEST(ShooterFrame, TheGameStopsItsFramesBeforeItsWorldGoes) {
 }
 
 // The pointer is drawn last, over the panel and over the player: the cross-hair's yellow
-// centre (these tests load the cross-hair for both looks) lies on the mouse point in the
-// shooter, 16 pixels right of and below it where the variant puts the top-left corner.
+// centre lies on the mouse point in the shooter, the top edge of the variant's red arrow starts
+// one pixel right of it.
 TEST(ShooterFrame, DrawsThePointerOverEverything) {
     struct Case {
-        const ShooterLook* look;
+        const ShooterProgram* program;
         int mouseX;
         int mouseY;
-        int centreOffset;
+        int pointerX;
+        COLORREF pointer;
     };
-    for (const Case& c : {Case{&shooterLook, 1050, 500, 0}, Case{&shooterLook, 500, 500, 0},
-                          Case{&variantLook, 1035, 485, 16}, Case{&variantLook, 485, 485, 16}}) {
-        BuiltGame built(1100, 1000, DefWindowProcA, *c.look);
+    for (const Case& c : {Case{&shooterProgram, 1050, 500, 0, RGB(255, 255, 0)},
+                          Case{&shooterProgram, 500, 500, 0, RGB(255, 255, 0)},
+                          Case{&variantProgram, 1050, 500, 1, RGB(255, 0, 0)},
+                          Case{&variantProgram, 500, 500, 1, RGB(255, 0, 0)}}) {
+        BuiltGame built(1100, 1000, DefWindowProcA, *c.program);
         built.world().mouse = Vec2(c.mouseX, c.mouseY);
         TestSurface surface(1100, 1000);
         built.runFrame(surface, 1);
-        EXPECT_EQ(surface.pixel(c.mouseX + c.centreOffset, c.mouseY + c.centreOffset),
-                  RGB(255, 255, 0))
-            << programOf(c.look) << " " << c.mouseX;
+        EXPECT_EQ(surface.pixel(c.mouseX + c.pointerX, c.mouseY), c.pointer)
+            << c.program->name << " " << c.mouseX;
     }
 }
 

@@ -185,8 +185,9 @@ TEST_F(PlayerTest, DiesAtTheContactThatTakesTheLastHealth) {
 // 100 more: red sparks of 5-pixel pens in the shooter, random colours of 2-pixel pens in the
 // variant.
 TEST(PlayerDamage, LeavesThirtySparksPerContactAndAHundredAtDeathInTheLooksColours) {
-    for (const auto& [look, penWidth] : {std::pair{&shooterLook, 5}, std::pair{&variantLook, 2}}) {
-        BuiltGame built(1100, 1000, DefWindowProcA, *look);
+    for (const auto& [program, penWidth] :
+         {std::pair{&shooterProgram, 5}, std::pair{&variantProgram, 2}}) {
+        BuiltGame built(1100, 1000, DefWindowProcA, *program);
         built.world().solidList.add(new TouchingEnemy);
         built.player().life = 20;
         built.player().update();
@@ -195,8 +196,8 @@ TEST(PlayerDamage, LeavesThirtySparksPerContactAndAHundredAtDeathInTheLooksColou
         const int sparks[] = {30, 30, 100};
         for (int i = 0; i < 3; ++i) {
             const auto* burst = static_cast<const Burst*>(objects.get(objects.count() - 3 + i));
-            EXPECT_EQ(burst->sparks.count(), sparks[i]) << programOf(look);
-            EXPECT_EQ(burst->sparks.get(0)->penWidth, penWidth) << programOf(look);
+            EXPECT_EQ(burst->sparks.count(), sparks[i]) << program->name;
+            EXPECT_EQ(burst->sparks.get(0)->penWidth, penWidth) << program->name;
             EXPECT_EQ(burst->position.x, 500.0f);
         }
     }

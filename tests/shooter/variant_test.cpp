@@ -7,8 +7,6 @@
 
 #include "combat/bolt.h"
 #include "combat/burst.h"
-#include "sprite.h"
-#include "test_pointer_ids.h"
 #include "variant_look.h"
 
 #include <gtest/gtest.h>
@@ -23,14 +21,8 @@ constexpr int arenaX = 150;
 constexpr int arenaY = 30;
 
 TEST(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame) {
-    BuiltGame built(1400, 1060, DefWindowProcA, variantLook);
+    BuiltGame built(1400, 1060, DefWindowProcA, variantProgram);
     TestSurface surface(1400, 1060);
-    // The variant's own arrow in place of the tests' cross-hair.
-    Sprite* arrow = new Sprite;
-    ASSERT_TRUE(
-        arrow->load(built.window.handle(), IDB_TEST_ARROW, IDB_TEST_ARROW_MASK, 32, 32, true));
-    built.world().spriteList.clear();
-    built.world().spriteList.add(arrow);
     built.world().solidList.add(new Enemy(&built.world(), 300, 700, 0.0f, 0.0f));
     built.world().mouse = Vec2(700, 900);
     built.game.renderFrame(surface.dc(), 1);

@@ -9,7 +9,7 @@
 #include "hidden_window.h"
 #include "random.h"
 #include "test_surface.h"
-#include "variant_look.h"
+#include "variant_program.h"
 #include "world/area.h"
 #include "world/world.h"
 
@@ -36,17 +36,13 @@ inline int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) 
     return IDOK;
 }
 
-// The program a look belongs to, for the names of the tests that run in both looks.
-inline const char* programOf(const ShooterLook* look) {
-    return look == &variantLook ? "shooter_variant" : "shooter";
-}
-
-// A ShooterGame as WM_CREATE leaves it, minus the timer: surfaces, cross-hair, built world.
+// A ShooterGame as WM_CREATE leaves it, minus the timer: surfaces, the program's own pointer,
+// built world.
 class BuiltGame {
 public:
     explicit BuiltGame(int width = 1100, int height = 1000, WNDPROC procedure = DefWindowProcA,
-                       const ShooterLook& look = shooterLook)
-        : window(width, height, procedure), game(look) {
+                       const ShooterProgram& program = shooterProgram)
+        : window(width, height, procedure), game(program, ShooterGame::PointerResources::ByRecord) {
         seedRandom(1);
         shownBoxes().clear();
         game.showMessage = recordBox;

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(ClientSizes, RegionLayout,
 // Where a look's build puts things: the scenery's list (the star field's place in it) and the
 // player's place among the objects.
 struct Arrangement {
-    const ShooterLook* look;
+    const ShooterProgram* program;
     int backgroundCount;
     int objectCount;
     int playerIndex;
@@ -75,7 +75,7 @@ struct Arrangement {
 };
 
 void PrintTo(const Arrangement& arrangement, std::ostream* out) {
-    *out << programOf(arrangement.look);
+    *out << arrangement.program->name;
 }
 
 class WorldOfLook : public ::testing::TestWithParam<Arrangement> {
@@ -113,12 +113,12 @@ protected:
         return *static_cast<const StarField*>(scenery.get(GetParam().starsIndex));
     }
 
-    BuiltGame built{1100, 1000, DefWindowProcA, *GetParam().look};
+    BuiltGame built{1100, 1000, DefWindowProcA, *GetParam().program};
 };
 
 INSTANTIATE_TEST_SUITE_P(BothLooks, WorldOfLook,
-                         ::testing::Values(Arrangement{&shooterLook, 2, 1, 0, false, 1},
-                                           Arrangement{&variantLook, 0, 3, 2, true, 0}));
+                         ::testing::Values(Arrangement{&shooterProgram, 2, 1, 0, false, 1},
+                                           Arrangement{&variantProgram, 0, 3, 2, true, 0}));
 
 TEST_P(WorldOfLook, BuildFillsTheListsOfANewGame) {
     expectFreshWorld();
@@ -150,7 +150,7 @@ TEST_P(WorldOfLook, TeardownReturnsEveryEntitySolidPenAndBrush) {
     const int solids = liveSolidCount;
     const int gdiObjects = gdiCount::live();
     {
-        BuiltGame game(1100, 1000, DefWindowProcA, *GetParam().look);
+        BuiltGame game(1100, 1000, DefWindowProcA, *GetParam().program);
         game.world().leftButton = 1;
         game.runTicks(40);
         game.game.restart();

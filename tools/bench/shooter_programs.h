@@ -1,17 +1,10 @@
-// The shooter programs that the benchmark and the recorder play: each program's name, the look
-// its main.cpp gives its game, and its own pointer's bitmaps under the numbers bench.rc gives
-// them.
+// The shooter programs that the benchmark and the recorder play, as their programs' own
+// records; bench.rc carries each one's pointer under its record's numbers.
 #pragma once
 
-#include "look/shooter_look.h"
+#include "game/shooter_program.h"
 
 #include <array>
+#include <functional>
 
-struct ShooterProgram {
-    const char* name;
-    const ShooterLook& look;
-    int pointerId;
-    int pointerMaskId;
-};
-
-extern const std::array<ShooterProgram, 2> shooterPrograms;
+extern const std::array<std::reference_wrapper<const ShooterProgram>, 2> shooterPrograms;

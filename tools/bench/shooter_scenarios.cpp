@@ -7,7 +7,6 @@
 #include "hidden_window.h"
 #include "random.h"
 #include "scenarios.h"
-#include "sprite.h"
 #include "world/area.h"
 #include "world/entity.h"
 #include "world/solid.h"
@@ -19,7 +18,6 @@ namespace {
 constexpr int bombWeapon = 2;
 constexpr int flameWeapon = 3;
 constexpr int liveEnemies = 50;
-constexpr int pointerSize = 32;
 
 Vec2 circlingPoint(const Vec2& centre, int i) {
     return centre + Vec2(120.0 * std::cos(i * 0.2), 120.0 * std::sin(i * 0.2));
@@ -120,7 +118,7 @@ void CountingGame::renderFrame(HDC target, int elapsedTicks) {
 }
 
 ScriptedGame::ScriptedGame(ScenarioStage& stage, const ShooterProgram& program, Clock clock)
-    : game(program.look) {
+    : game(program) {
     const HWND window = stage.window.handle();
     if (clock == Clock::Engine) {
         game.start(window);
@@ -128,17 +126,6 @@ ScriptedGame::ScriptedGame(ScenarioStage& stage, const ShooterProgram& program, 
         game.attachWindow(window);
         game.buildScene();
     }
-    // The program's own pointer in place of the one the benchmark's resources hold at 103.
-    game.lockScene();
-    world().spriteList.clear();
-    auto* pointer = new Sprite;
-    if (pointer->load(window, program.pointerId, program.pointerMaskId, pointerSize, pointerSize,
-                      true)) {
-        world().spriteList.add(pointer);
-    } else {
-        delete pointer;
-    }
-    game.unlockScene();
 }
 
 Vec2 ScriptedGame::playerOnScreen() {

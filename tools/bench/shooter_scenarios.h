@@ -20,7 +20,9 @@
 // more than one tick (on the engine's timer a frame that took longer than a tick does that).
 class CountingGame : public ShooterGame {
 public:
-    explicit CountingGame(const ShooterLook& look) : ShooterGame(look) {}
+    // The benchmark's programs carry every shooter program's pointer under its record's numbers.
+    explicit CountingGame(const ShooterProgram& record)
+        : ShooterGame(record, PointerResources::ByRecord) {}
     void renderFrame(HDC target, int elapsedTicks) override;
 
     std::atomic<bool> counting{false};
