@@ -1,8 +1,9 @@
 // Helpers of the combat tests: a bare world in a look with the regions of an 1100 x 1000 client
-// and empty lists, ticks run through the world's own frame, the pens' looks, and a count of the
-// numbers drawn from the generator.
+// and empty lists, ticks run through the world's own frame, the pens' looks, the palette a
+// burst's sparks show, and a count of the numbers drawn from the generator.
 #pragma once
 
+#include "combat/burst.h"
 #include "combat/enemy.h"
 #include "frame_steps.h"
 #include "random.h"
@@ -56,6 +57,32 @@ inline PenLookSeen penLook(HPEN pen) {
     LOGPEN description{};
     GetObjectA(pen, sizeof description, &description);
     return {description.lopnWidth.x, description.lopnColor};
+}
+
+// The palette whose colours and pen width every spark of the burst shows (the ranges of each
+// palette's draws, see burst_test), or -1 when they do not all fit one.
+inline BurstPalette paletteOf(const Entity* entity) {
+    const auto* burst = static_cast<const Burst*>(entity);
+    const auto sparkPalette = [](const Spark& s) {
+        const int r = GetRValue(s.colour), g = GetGValue(s.colour), b = GetBValue(s.colour);
+        if (s.penWidth == 5 && r >= 20 && g < 25 && b < 25) {
+            return BurstPalette::Red;
+        }
+        if (s.penWidth == 3 && r < 80 && g >= 100 && b < 80) {
+            return BurstPalette::Green;
+        }
+        if (s.penWidth == 3 && r >= 80 && r < 130 && g >= 80 && g < 130 && b >= 150) {
+            return BurstPalette::Blue;
+        }
+        return s.penWidth == 2 && b == 0 ? BurstPalette::Random : static_cast<BurstPalette>(-1);
+    };
+    const BurstPalette first = sparkPalette(*burst->sparks.get(0));
+    for (int i = 1; i < burst->sparks.count(); ++i) {
+        if (sparkPalette(*burst->sparks.get(i)) != first) {
+            return static_cast<BurstPalette>(-1);
+        }
+    }
+    return first;
 }
 
 // The numbers drawn from the generator since it was seeded with seed (up to 200000).

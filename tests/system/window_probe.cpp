@@ -5,6 +5,8 @@
 //                                 "control ID X Y W H" per child, relative to its corner
 //   window_probe text STRING      STRING written at (0, 0) in the default font and colours, as
 //                                 the programs write their texts: its box as a plain PPM
+//   window_probe foreground       the title of the window that gets the keyboard now, as
+//                                 "foreground TITLE" (empty when none)
 #include <windows.h>
 
 #include <cstdio>
@@ -57,8 +59,17 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "text") == 0) {
         return describeText(argv[2]);
     }
+    if (argc == 2 && std::strcmp(argv[1], "foreground") == 0) {
+        char title[256] = {};
+        const HWND foreground = GetForegroundWindow();
+        if (foreground != nullptr) {
+            GetWindowTextA(foreground, title, sizeof title);
+        }
+        std::printf("foreground %s\n", title);
+        return 0;
+    }
     if (argc != 6 || std::strcmp(argv[1], "window") != 0) {
-        std::fprintf(stderr, "usage: window_probe window X Y W H | window_probe text STRING\n");
+        std::fprintf(stderr, "usage: window_probe window X Y W H | text STRING | foreground\n");
         return 2;
     }
     const int x = std::atoi(argv[2]);
