@@ -1,7 +1,9 @@
 // The window procedures as input meets them: every key and mouse handler runs while the scene
 // is locked, so a timer tick meanwhile starts no frame; mouse messages hide the system
-// pointer; and the shooter's start-up help stops the clock while it is open.
+// pointer; the shooter's start-up help stops the clock while it is open; and the programs' own
+// procedures hand resizing and activation, as Windows sends them, to the engine.
 #include "hidden_window.h"
+#include "program_main.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +54,45 @@ LRESULT CALLBACK routedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A scene of each style behind the programs' own window procedure, which names its global scene.
+template <EngineStyle kind> class ShellScene : public TickingScene {
+public:
+    static constexpr EngineStyle shellStyle = kind;
+    ShellScene() : TickingScene(kind) {}
+};
+ShellScene<EngineStyle::Game> gameShellScene;
+ShellScene<EngineStyle::Demo> demoShellScene;
+
+// A real resize gives the surfaces the new client size; deactivation stops the ticks and
+// activation lets them go on.
+template <class Scene, Scene& scene> void checkResizeAndActivation() {
+    HiddenWindow window(64, 48);
+    scene.attachWindow(window.handle());
+    const HWND handle = window.handle();
+    SetWindowLongPtrA(handle, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(&programWindowProc<Scene, scene>));
+    SetWindowPos(handle, nullptr, 0, 0, 100, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    BITMAP surface{};
+    GetObjectA(GetCurrentObject(scene.backSurface(), OBJ_BITMAP), sizeof surface, &surface);
+    EXPECT_EQ(100, surface.bmWidth);
+    EXPECT_EQ(80, surface.bmHeight);
+    EXPECT_EQ(100, scene.clientRect.right);
+    SendMessageA(handle, WM_ACTIVATE, WA_INACTIVE, 0);
+    scene.onTimerTick();
+    EXPECT_EQ(0u, scene.ticksCounted());
+    SendMessageA(handle, WM_ACTIVATE, WA_ACTIVE, 0);
+    scene.onTimerTick();
+    EXPECT_EQ(1u, scene.ticksCounted());
+    scene.pause();
+    SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
+}
+
 } // namespace
+
+TEST(WindowRouting, TheProgramsProceduresHandResizeAndActivationToTheEngine) {
+    checkResizeAndActivation<ShellScene<EngineStyle::Game>, gameShellScene>();
+    checkResizeAndActivation<ShellScene<EngineStyle::Demo>, demoShellScene>();
+}
 
 // Each message carries its own number as wParam, so that the log tells which handler ran.
 TEST(WindowRouting, EveryHandlerRunsLockedAndMouseMessagesHideThePointer) {

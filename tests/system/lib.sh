@@ -67,10 +67,11 @@ probe() { "$REPO_ROOT/tools/wine-exec.sh" "$PROBE" "$@" 2>>"$WORK_DIR/stderr.txt
 
 # window_layout WINDOW: where the window's client area and its controls lie, relative to the
 # window's top-left corner (where the coordinates of xdotool and of a window's screenshot
-# start), as Windows itself reports them. Sets CLIENT and CONTROLS[ID] to "X Y WIDTH HEIGHT".
+# start), as Windows itself reports them. Sets CLIENT and CONTROLS[ID] to "X Y WIDTH HEIGHT",
+# and TEXTS[ID] to each control's text.
 # X may report a new window's place before Windows has put the window there: the question is
 # asked again, with the place X reports then, until Windows knows a window there.
-declare -A CONTROLS
+declare -A CONTROLS TEXTS
 window_layout() {
     local x y width height
     layout_known() {
@@ -78,11 +79,12 @@ window_layout() {
         read -r x y width height < <(xdotool getwindowgeometry "$1" |
             sed -n 's/.*Position: \(-\?[0-9]*\),\(-\?[0-9]*\).*/\1 \2/p; s/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' |
             paste -sd' ')
-        CLIENT="" CONTROLS=()
+        CLIENT="" CONTROLS=() TEXTS=()
         while read -r kind rest; do
             case "$kind" in
             client) CLIENT=$rest ;;
             control) CONTROLS[${rest%% *}]=${rest#* } ;;
+            text) TEXTS[${rest%% *}]=$(sed 's/^[^ ]* \?//' <<<"$rest") ;;
             esac
         done < <(probe window "$x" "$y" "$width" "$height")
         [ -n "$CLIENT" ]

@@ -2,7 +2,8 @@
 // version's window frame or default font.
 //   window_probe window X Y W H   of the visible top-level window whose screen rectangle is
 //                                 (X, Y) W x H, as X reports it: "client X Y W H" and one
-//                                 "control ID X Y W H" per child, relative to its corner
+//                                 "control ID X Y W H" per child, relative to its corner,
+//                                 followed by "text ID TEXT", the child's text
 //   window_probe text STRING      STRING written at (0, 0) in the default font and colours, as
 //                                 the programs write their texts: its box as a plain PPM
 //   window_probe foreground       the title of the window that gets the keyboard now, as
@@ -30,6 +31,9 @@ BOOL CALLBACK printControl(HWND control, LPARAM) {
     GetWindowRect(control, &r);
     std::printf("control %d %ld %ld %ld %ld\n", GetDlgCtrlID(control), r.left - wanted.left,
                 r.top - wanted.top, r.right - r.left, r.bottom - r.top);
+    char text[256] = {};
+    GetWindowTextA(control, text, sizeof text);
+    std::printf("text %d %s\n", GetDlgCtrlID(control), text);
     return TRUE;
 }
 
