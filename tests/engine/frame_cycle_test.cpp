@@ -2,6 +2,7 @@
 // locking, painting and resizing do, and what a frame leaves selected in its surface.
 #include "engine.h"
 #include "hidden_window.h"
+#include "test_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -85,12 +86,6 @@ protected:
     HiddenWindow window{320, 240};
     RecordingScene scene;
 };
-
-SIZE bitmapSizeOf(HDC dc) {
-    BITMAP info{};
-    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
-    return SIZE{info.bmWidth, info.bmHeight};
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // procedures hand resizing and activation, as Windows sends them, to the engine.
 #include "hidden_window.h"
 #include "program_main.h"
+#include "test_surface.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
@@ -72,10 +73,8 @@ template <class Scene, Scene& scene> void checkResizeAndActivation() {
     SetWindowLongPtrA(handle, GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(&programWindowProc<Scene, scene>));
     SetWindowPos(handle, nullptr, 0, 0, 100, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    BITMAP surface{};
-    GetObjectA(GetCurrentObject(scene.backSurface(), OBJ_BITMAP), sizeof surface, &surface);
-    EXPECT_EQ(100, surface.bmWidth);
-    EXPECT_EQ(80, surface.bmHeight);
+    EXPECT_EQ(100, bitmapSizeOf(scene.backSurface()).cx);
+    EXPECT_EQ(80, bitmapSizeOf(scene.backSurface()).cy);
     EXPECT_EQ(100, scene.clientRect.right);
     SendMessageA(handle, WM_ACTIVATE, WA_INACTIVE, 0);
     scene.onTimerTick();

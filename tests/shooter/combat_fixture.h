@@ -61,28 +61,23 @@ inline PenLookSeen penLook(HPEN pen) {
 
 // The palette whose colours and pen width every spark of the burst shows (the ranges of each
 // palette's draws, see burst_test), or -1 when they do not all fit one.
-inline BurstPalette paletteOf(const Entity* entity) {
-    const auto* burst = static_cast<const Burst*>(entity);
-    const auto sparkPalette = [](const Spark& s) {
-        const int r = GetRValue(s.colour), g = GetGValue(s.colour), b = GetBValue(s.colour);
-        if (s.penWidth == 5 && r >= 20 && g < 25 && b < 25) {
-            return BurstPalette::Red;
-        }
-        if (s.penWidth == 3 && r < 80 && g >= 100 && b < 80) {
-            return BurstPalette::Green;
-        }
-        if (s.penWidth == 3 && r >= 80 && r < 130 && g >= 80 && g < 130 && b >= 150) {
-            return BurstPalette::Blue;
-        }
-        return s.penWidth == 2 && b == 0 ? BurstPalette::Random : static_cast<BurstPalette>(-1);
-    };
-    const BurstPalette first = sparkPalette(*burst->sparks.get(0));
-    for (int i = 1; i < burst->sparks.count(); ++i) {
-        if (sparkPalette(*burst->sparks.get(i)) != first) {
-            return static_cast<BurstPalette>(-1);
-        }
+inline BurstPalette paletteOf(const Entity* burst) {
+    constexpr auto none = static_cast<BurstPalette>(-1);
+    BurstPalette seen = none;
+    const PtrList<Spark>& sparks = static_cast<const Burst*>(burst)->sparks;
+    for (int i = 0; i < sparks.count(); ++i) {
+        const int r = GetRValue(sparks.get(i)->colour), g = GetGValue(sparks.get(i)->colour);
+        const int b = GetBValue(sparks.get(i)->colour), width = sparks.get(i)->penWidth;
+        const BurstPalette palette =
+            width == 5 && r >= 20 && g < 25 && b < 25    ? BurstPalette::Red
+            : width == 3 && r < 80 && g >= 100 && b < 80 ? BurstPalette::Green
+            : width == 3 && r >= 80 && r < 130 && g >= 80 && g < 130 && b >= 150
+                ? BurstPalette::Blue
+            : width == 2 && b == 0 ? BurstPalette::Random
+                                   : none;
+        seen = i == 0 || palette == seen ? palette : none;
     }
-    return first;
+    return seen;
 }
 
 // The numbers drawn from the generator since it was seeded with seed (up to 200000).

@@ -247,14 +247,8 @@ wait_until() {
     local seconds=$1 deadline=$((SECONDS + $1))
     shift
     until "$@"; do
-        if ! program_running; then
-            echo "the program ended while waiting for: $*" >&2
-            return 1
-        fi
-        if [ $SECONDS -ge $deadline ]; then
-            echo "waited $seconds s in vain for: $*" >&2
-            return 1
-        fi
+        program_running || { echo "the program ended while waiting for: $*" >&2; return 1; }
+        [ $SECONDS -lt $deadline ] || { echo "waited $seconds s in vain for: $*" >&2; return 1; }
         sleep 0.1
     done
 }
