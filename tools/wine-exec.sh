@@ -13,7 +13,8 @@
 # option the script becomes the Wine process itself, so that its process id is the program's.
 #
 # A held program also runs with Wine's error messages on (WINEDEBUG=err+all). When it ends
-# without having printed anything, a record of it (command, exit code, its standard error and
+# without having printed anything and either failed or is a test program (given --gtest_
+# options: those always print), a record of it (command, exit code, its standard error and
 # Wine's messages) goes to a file of its own in WINE_EXEC_LOG_DIR (default build/wine-exec-log),
 # which the test command prints at its end; otherwise Wine's messages are dropped.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -30,7 +31,7 @@ if [ "${1:-}" = --hold-stderr ]; then
     WINEDEBUG=err+all "$(wine_loader "$1")" "$@" 2>"$held" | tee "$printed"
     status=${PIPESTATUS[0]}
     wine_messages='^([0-9a-f]+:)?(err|fixme|warn|trace):'
-    if [ ! -s "$printed" ]; then
+    if [ ! -s "$printed" ] && { [ "$status" -ne 0 ] || [[ " $* " == *" --gtest_"* ]]; }; then
         log_dir="${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}"
         mkdir -p "$log_dir"
         {

@@ -53,9 +53,10 @@ trap 'exit 1' TERM INT
 # program started with the loader of the other kind, 32- or 64-bit, runs so); the group holds
 # both, and the launcher ends with the program's exit code. Its standard error goes to a file
 # (printed when a check fails): Wine's desktop process, which a program may start, inherits it
-# and outlives the program (see tools/wine-exec.sh).
+# and outlives the program (see tools/wine-exec.sh). The window probe is the one beside the
+# program, or WINDOW_PROBE for programs that have none beside them (an unpacked archive's).
 start_program() {
-    PROBE="$(dirname "$1")/window_probe.exe"
+    PROBE=${WINDOW_PROBE:-$(dirname "$1")/window_probe.exe}
     setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
