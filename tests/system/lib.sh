@@ -138,7 +138,7 @@ wait_for_window() {
 focus() {
     local title
     title=$(xdotool getwindowname "$1") && timeout 10 xdotool windowfocus --sync "$1" || return 1
-    foreground_is() { [ "$(probe foreground)" = "foreground $1" ]; }
+    foreground_is() { [ "$(probe foreground | head -n 1)" = "foreground $1" ]; }
     wait_until 10 foreground_is "$title"
 }
 
@@ -192,7 +192,9 @@ enter_field() {
     [ "$3" = keep ] && return 0
     if [ "$1" = click ]; then
         click_control "$DIALOG" "$2"
-        xdotool sleep 0.2 key End shift+Home
+        field_has_focus() { probe foreground | grep -qx "focus $1"; }
+        wait_until 10 field_has_focus "$2" || fail "the field $2 did not take the focus on a click"
+        xdotool key End shift+Home
     fi
     xdotool key Delete
     [ -z "$3" ] || xdotool type --delay 20 -- "$3"

@@ -7,7 +7,8 @@
 //   window_probe text STRING      STRING written at (0, 0) in the default font and colours, as
 //                                 the programs write their texts: its box as a plain PPM
 //   window_probe foreground       the title of the window that gets the keyboard now, as
-//                                 "foreground TITLE" (empty when none)
+//                                 "foreground TITLE" (empty when none), and the id of the
+//                                 control in it that has the focus, as "focus ID"
 #include <windows.h>
 
 #include <cstdio>
@@ -69,7 +70,11 @@ int main(int argc, char** argv) {
         if (foreground != nullptr) {
             GetWindowTextA(foreground, title, sizeof title);
         }
-        std::printf("foreground %s\n", title);
+        GUITHREADINFO input{};
+        input.cbSize = sizeof input;
+        GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &input);
+        std::printf("foreground %s\nfocus %d\n", title,
+                    input.hwndFocus != nullptr ? GetDlgCtrlID(input.hwndFocus) : 0);
         return 0;
     }
     if (argc != 6 || std::strcmp(argv[1], "window") != 0) {
