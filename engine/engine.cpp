@@ -104,8 +104,8 @@ void Engine::startTimer() {
                        MB_OK);
         SendMessageA(window, WM_CLOSE, 0, 0);
     }
-    timerId = timeSetEvent(framePeriodMs, 0, timerProc, reinterpret_cast<DWORD_PTR>(this),
-                           TIME_PERIODIC | TIME_KILL_SYNCHRONOUS);
+    timerId = startTimerEvent(framePeriodMs, 0, timerProc, reinterpret_cast<DWORD_PTR>(this),
+                              TIME_PERIODIC | TIME_KILL_SYNCHRONOUS);
     if (timerId == 0) {
         messageBox1251(nullptr, "таймер не создан", "Error", MB_OK);
         SendMessageA(window, WM_CLOSE, 0, 0);

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -44,6 +46,9 @@ public:
     // How a render thread is started; tests put a stand-in here (one that fails) before start.
     using ThreadStarter = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE,
                                           LPVOID, DWORD, LPDWORD);
+    // How the periodic timer is started (timeSetEvent's signature); tests put a stand-in here
+    // before start to read what the engine asks of the system timer.
+    using TimerStarter = MMRESULT(WINAPI*)(UINT, UINT, LPTIMECALLBACK, DWORD_PTR, UINT);
 
     explicit Engine(EngineStyle style = EngineStyle::Game);
     Engine(const Engine&) = delete;
@@ -111,6 +116,8 @@ public:
     std::atomic<bool> active{true};
     // Read by the timer thread; set it before the timer starts.
     ThreadStarter startThread = CreateThread;
+    // Read by startTimer on the window thread.
+    TimerStarter startTimerEvent = timeSetEvent;
 
 private:
     static DWORD WINAPI renderThreadMain(LPVOID job);

@@ -43,6 +43,7 @@ done
 echo "checked: $RELEASE_ARCHIVE holds the ${#PROGRAMS[@]} programs of version $VERSION and README.txt"
 if [ $start = yes ]; then
     programs=("${PROGRAMS[@]/#/$unpacked/}")
-    bash "$here/../tests/system/first_window.sh" "${programs[@]/%/.exe}"
+    WINDOW_PROBE="$(cd "$build" && pwd)/bin/window_probe.exe" \
+        bash "$here/../tests/system/first_window.sh" "${programs[@]/%/.exe}"
     echo "checked: every program of $RELEASE_ARCHIVE starts and ends with exit code 0"
 fi

@@ -46,18 +46,32 @@ fi
 tools/check_release.sh --start build/win64
 
 summaries=()
+silent_logs=()
 failed=no
 
 # run_suite PRESET LABEL: runs the preset's whole ctest suite and keeps its summary line.
 run_suite() {
     local output="build/$1/ctest-output.txt"
     log "running the tests of the $2"
-    # A test process under Wine has been seen, about once in a few thousand, to end at once with
-    # a failure code and no output at all, before the test program's first line (cause not
-    # found yet). A test that fails is therefore run once more; a fault in the code fails both
-    # times, and ctest's log keeps the first failure.
-    ctest --preset "$1" -j "$(nproc)" --repeat until-pass:2 2>&1 | tee "$output" || failed=yes
+    # Every test runs once: a test that fails now and then is a fault to find, not to rerun.
+    # A test program that ends without printing anything leaves a record of its exit code, its
+    # standard error and Wine's error messages here (see tools/wine-exec.sh).
+    export WINE_EXEC_LOG_DIR="$REPO_ROOT/build/$1/wine-exec-log"
+    rm -rf "$WINE_EXEC_LOG_DIR"
+    ctest --preset "$1" -j "$(nproc)" 2>&1 | tee "$output" || failed=yes
     summaries+=("$2: $(grep -E 'tests passed|No tests were found' "$output" | tail -n 1)")
+    silent_logs+=("$WINE_EXEC_LOG_DIR")
+}
+
+# print_silent_ends: the records of the test programs that ended without output, if any.
+print_silent_ends() {
+    local dir
+    for dir in "${silent_logs[@]}"; do
+        [ -n "$(ls -A "$dir" 2>/dev/null)" ] || continue
+        echo
+        echo "== test programs that ended without output ($dir)"
+        cat "$dir"/*
+    done
 }
 
 # run_unit_tests_x86_only: the 32-bit unit-test programs in a prefix made for 32-bit Windows
@@ -90,6 +104,7 @@ if [ $runs_32bit = yes ]; then
     run_unit_tests_x86_only
 fi
 
+print_silent_ends
 echo
 echo "== summary"
 printf '%s\n' "${summaries[@]}"

@@ -11,6 +11,12 @@
 # the desktop: a caller that reads the stream to its end, as ctest does, would wait for it, and
 # a test that passed would time out while other tests keep the desktop busy. Without the
 # option the script becomes the Wine process itself, so that its process id is the program's.
+#
+# A held program also runs with Wine's error messages on (WINEDEBUG=err+all). When it ends
+# without having printed anything and either failed or is a test program (given --gtest_
+# options: those always print), a record of it (command, exit code, its standard error and
+# Wine's messages) goes to a file of its own in WINE_EXEC_LOG_DIR (default build/wine-exec-log),
+# which the test command prints at its end; otherwise Wine's messages are dropped.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 export WINEPREFIX="${WINEPREFIX:-$SHARED_PREFIX}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -19,10 +25,22 @@ export LC_ALL="${WINE_LOCALE:-ru_RU.UTF-8}"
 if [ "${1:-}" = --hold-stderr ]; then
     shift
     held=$(mktemp)
-    "$(wine_loader "$1")" "$@" 2>"$held"
-    status=$?
-    cat "$held" >&2
-    rm -f "$held"
+    printed=$(mktemp)
+    # Only the program's standard output reaches tee: Wine gives its desktop process the
+    # standard error alone, so the pipe ends with the program.
+    WINEDEBUG=err+all "$(wine_loader "$1")" "$@" 2>"$held" | tee "$printed"
+    status=${PIPESTATUS[0]}
+    wine_messages='^([0-9a-f]+:)?(err|fixme|warn|trace):'
+    if [ ! -s "$printed" ] && { [ "$status" -ne 0 ] || [[ " $* " == *" --gtest_"* ]]; }; then
+        log_dir="${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}"
+        mkdir -p "$log_dir"
+        {
+            echo "$(date -u '+%F %T') exit code $status, no output: $*"
+            sed 's/^/    /' "$held"
+        } >"$log_dir/$(date -u +%H%M%S)-$$.txt"
+    fi
+    grep -Ev "$wine_messages" "$held" >&2
+    rm -f "$held" "$printed"
     exit $status
 fi
 exec "$(wine_loader "$1")" "$@"

@@ -101,10 +101,13 @@ TEST(DemoFrame, DrawsThePointerAtTheOriginBeforeTheMouseMovesThenAtTheMouse) {
     EXPECT_EQ(pointerRed, harness.surface.pixel(0, 1));
     EXPECT_EQ(white, harness.surface.pixel(0, 0));
 
-    harness.scene.mouse = Vec2(500.7f, 400.2f);
+    // Over the objects: the mark's black corner at (400, 300) lies under the arrow's tip.
+    std::vector<std::string> log;
+    harness.scene.addObject(new RecordingObject(&log, "mark"));
+    harness.scene.mouse = Vec2(400.7f, 300.2f);
     harness.frame(1);
-    EXPECT_EQ(pointerRed, harness.surface.pixel(501, 400));
-    EXPECT_EQ(pointerRed, harness.surface.pixel(500, 401));
+    EXPECT_EQ(pointerRed, harness.surface.pixel(401, 300));
+    EXPECT_EQ(pointerRed, harness.surface.pixel(400, 301));
     EXPECT_NE(pointerRed, harness.surface.pixel(1, 0));
 }
 
@@ -206,6 +209,29 @@ TEST(DemoKeys, EscapeAsksToCloseF1ShowsTheHelpBox123WithAnOkButtonOthersDoNothin
     EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
     scene.onKeyDown(VK_ESCAPE, 0);
     UnhookWindowsHookEx(hook);
+    EXPECT_EQ(1, closeRequests);
+}
+
+namespace {
+MMRESULT WINAPI refuseTimer(UINT, UINT, LPTIMECALLBACK, DWORD_PTR, UINT) {
+    return 0;
+}
+} // namespace
+
+// A timer that cannot be created is reported in an ownerless box, and the window is asked to
+// close.
+TEST(DemoFailures, ATimerThatCannotStartIsReportedAndClosesTheWindow) {
+    HiddenWindow window(clientWidth, clientHeight, testProcedure);
+    EmptyScene scene;
+    scene.startTimerEvent = refuseTimer;
+    closeRequests = 0;
+    seenBox = {};
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
+    scene.start(window.handle());
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(nullptr, seenBox.owner);
+    EXPECT_EQ("Error", seenBox.caption);
+    EXPECT_EQ("таймер не создан", seenBox.text);
     EXPECT_EQ(1, closeRequests);
 }
 

@@ -5,6 +5,7 @@
 #include "engine.h"
 #include "gdi_objects.h"
 #include "hidden_window.h"
+#include "test_surface.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +16,6 @@
 #include <vector>
 
 namespace {
-
-SIZE bitmapSizeOf(HDC dc) {
-    BITMAP info{};
-    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
-    return SIZE{info.bmWidth, info.bmHeight};
-}
 
 // A memory DC without a bitmap of its own (none could be made, or the view is empty) holds the
 // shared 1 x 1 monochrome default bitmap.

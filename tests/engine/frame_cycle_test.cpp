@@ -2,11 +2,11 @@
 // locking, painting and resizing do, and what a frame leaves selected in its surface.
 #include "engine.h"
 #include "hidden_window.h"
+#include "test_surface.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <thread>
 #include <utility>
@@ -86,12 +86,6 @@ protected:
     HiddenWindow window{320, 240};
     RecordingScene scene;
 };
-
-SIZE bitmapSizeOf(HDC dc) {
-    BITMAP info{};
-    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
-    return SIZE{info.bmWidth, info.bmHeight};
-}
 
 } // namespace
 
@@ -261,31 +255,37 @@ TEST(FrameCycleStyles, OnlyTheOutermostUnlockOfTheHolderFreesTheFramesInBothStyl
     }
 }
 
-// The pace: the timer's 30th tick is due 30 x 33 ms = 990 ms after it starts. A tick is never
-// early, and one that the machine delays is caught up by the next, so the frames' pace shows
-// against the clock with room for a late tick or two, far from 16 or 66 ms a frame.
-TEST(FrameCycleTimer, TheRealTimerDrivesAboutThirtyFramesASecondUntilPaused) {
+// What the engine asks of the system timer, recorded by a stand-in that starts no timer: the
+// test calls the callback itself.
+struct TimerRequest {
+    UINT delay = 0;
+    UINT resolution = 0;
+    UINT flags = 0;
+    LPTIMECALLBACK callback = nullptr;
+    DWORD_PTR user = 0;
+};
+TimerRequest timerRequest;
+MMRESULT WINAPI recordTimerRequest(UINT delay, UINT resolution, LPTIMECALLBACK callback,
+                                   DWORD_PTR user, UINT flags) {
+    timerRequest = {delay, resolution, flags, callback, user};
+    return 1;
+}
+
+// The pace: a periodic timer of 33 ms, killed synchronously, whose every callback counts one
+// tick (and each tick gets its frame, see above).
+TEST(FrameCycleTimer, TheEngineAsksForATickEvery33MsAndEachCallbackCountsOne) {
     HiddenWindow window(64, 48);
     RecordingScene scene;
-    const auto started = std::chrono::steady_clock::now();
+    scene.startTimerEvent = recordTimerRequest;
     scene.start(window.handle());
     EXPECT_EQ(1, scene.built);
-    // Frames arrive by themselves; waiting on the frame event is the synchronisation.
-    while (scene.ticksCounted() < 30) {
-        scene.holdNextFrame();
-        scene.releaseFrame();
-        scene.awaitFrameStart();
-        scene.awaitFrameDone();
+    EXPECT_EQ(33u, timerRequest.delay);
+    EXPECT_EQ(0u, timerRequest.resolution);
+    EXPECT_EQ(static_cast<UINT>(TIME_PERIODIC | TIME_KILL_SYNCHRONOUS), timerRequest.flags);
+    scene.lockScene(); // ticks are counted, no frame starts
+    for (int i = 0; i < 3; ++i) {
+        timerRequest.callback(1, 0, timerRequest.user, 0, 0);
     }
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
-    scene.pause();
-    EXPECT_GE(took.count(), 0.95);
-    EXPECT_LT(took.count(), 1.6);
-    // Every frame received at least one tick, and no tick that was not counted.
-    int folded = 0;
-    for (int ticks : scene.elapsed) {
-        EXPECT_GE(ticks, 1);
-        folded += ticks;
-    }
-    EXPECT_LE(static_cast<std::uint64_t>(folded), scene.ticksCounted());
+    EXPECT_EQ(3u, scene.ticksCounted());
+    scene.unlockScene();
 }

@@ -7,6 +7,8 @@
 #include "vec2.h"
 
 #include <limits>
+#include <tuple>
+#include <utility>
 
 namespace {
 const float pi = 3.14159265f;
@@ -60,18 +62,22 @@ TEST(Vec2Geometry, LengthAndDistance) {
     EXPECT_FLOAT_EQ(13.0f, Vec2(1.0f, 1.0f).distanceTo(Vec2(-4.0f, -11.0f)));
 }
 
+// Inside the dead zone the angle is 0; just outside on one axis the direction counts; y = 0 is
+// not negated.
 TEST(Vec2Geometry, AngleIsZeroInsideTheDeadZoneAndCoversAllQuadrantsOutside) {
-    EXPECT_EQ(0.0f, Vec2(0.005f, -0.009f).angle());
-    EXPECT_EQ(0.0f, Vec2(-0.0099f, 0.0099f).angle());
-    EXPECT_EQ(0.0f, Vec2().angle());
-    // Just outside on one axis the direction counts.
-    EXPECT_NEAR(pi, Vec2(-0.0101f, 0.0f).angle(), 1e-5f);
-    EXPECT_NEAR(-pi / 2, Vec2(0.0f, -0.0101f).angle(), 1e-5f);
-    EXPECT_NEAR(0.0f, Vec2(1.0f, 0.0f).angle(), 1e-6f);
-    EXPECT_NEAR(-pi / 2, Vec2(0.0f, -1.0f).angle(), 1e-6f);
-    EXPECT_NEAR(pi / 2, Vec2(0.0f, 1.0f).angle(), 1e-6f);
-    EXPECT_NEAR(pi, Vec2(-1.0f, 0.0f).angle(), 1e-6f); // y = 0 is not negated
-    EXPECT_NEAR(-3 * pi / 4, Vec2(-2.0f, -2.0f).angle(), 1e-5f);
+    const std::pair<Vec2, float> cases[] = {{Vec2(0.005f, -0.009f), 0.0f},
+                                            {Vec2(-0.0099f, 0.0099f), 0.0f},
+                                            {Vec2(), 0.0f},
+                                            {Vec2(-0.0101f, 0.0f), pi},
+                                            {Vec2(0.0f, -0.0101f), -pi / 2},
+                                            {Vec2(1, 0), 0.0f},
+                                            {Vec2(0, -1), -pi / 2},
+                                            {Vec2(0, 1), pi / 2},
+                                            {Vec2(-1, 0), pi},
+                                            {Vec2(-2, -2), -3 * pi / 4}};
+    for (const auto& [v, angle] : cases) {
+        EXPECT_NEAR(angle, v.angle(), 1e-5f) << v.x << ", " << v.y;
+    }
 }
 
 TEST(Vec2Geometry, SetPolarAndAngleAreInverse) {
@@ -98,31 +104,34 @@ TEST(Vec2Geometry, SetAngleKeepsTheLength) {
 }
 
 TEST(Vec2Geometry, InsideSquareIsStrictAndUsesTheMagnitudeOfR) {
-    EXPECT_TRUE(Vec2(2.9f, -2.9f).insideSquare(3.0f));
-    EXPECT_FALSE(Vec2(3.0f, 0.0f).insideSquare(3.0f));
-    EXPECT_FALSE(Vec2(0.0f, -3.0f).insideSquare(3.0f));
-    EXPECT_TRUE(Vec2(1.0f, 1.0f).insideSquare(-2.0f));
-    EXPECT_FALSE(Vec2(0.0f, 0.0f).insideSquare(0.0f));
-
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_FALSE(Vec2(nan, 0.0f).insideSquare(3.0f));
-    EXPECT_FALSE(Vec2(0.0f, nan).insideSquare(3.0f));
-    EXPECT_FALSE(Vec2(0.0f, 0.0f).insideSquare(nan));
+    const std::tuple<Vec2, float, bool> cases[] = {
+        {Vec2(2.9f, -2.9f), 3.0f, true}, {Vec2(3, 0), 3.0f, false}, {Vec2(0, -3), 3.0f, false},
+        {Vec2(1, 1), -2.0f, true},       {Vec2(), 0.0f, false},     {Vec2(nan, 0.0f), 3.0f, false},
+        {Vec2(0.0f, nan), 3.0f, false},  {Vec2(), nan, false}};
+    for (const auto& [v, r, inside] : cases) {
+        EXPECT_EQ(inside, v.insideSquare(r)) << v.x << ", " << v.y << " in " << r;
+    }
 }
 
+// 16777216 is still exact, well inside the limit.
 TEST(Vec2ToPixel, TruncatesTowardZeroAndPinsNonFiniteAndHugeValues) {
-    EXPECT_EQ(10, toPixel(10.7f));
-    EXPECT_EQ(0, toPixel(0.99f));
-    EXPECT_EQ(0, toPixel(-0.5f));
-    EXPECT_EQ(-1, toPixel(-1.7f));
-    EXPECT_EQ(-1000, toPixel(-1000.0f));
     const int limit = 1 << 30;
-    EXPECT_EQ(0, toPixel(std::numeric_limits<float>::quiet_NaN()));
-    EXPECT_EQ(limit, toPixel(std::numeric_limits<float>::infinity()));
-    EXPECT_EQ(-limit, toPixel(-std::numeric_limits<float>::infinity()));
-    EXPECT_EQ(limit, toPixel(1e20f));
-    EXPECT_EQ(-limit, toPixel(-1e20f));
-    EXPECT_EQ(16777216, toPixel(16777216.0f)); // still exact well inside the limit
+    const float infinity = std::numeric_limits<float>::infinity();
+    const std::pair<float, int> cases[] = {{10.7f, 10},
+                                           {0.99f, 0},
+                                           {-0.5f, 0},
+                                           {-1.7f, -1},
+                                           {-1000.0f, -1000},
+                                           {infinity, limit},
+                                           {1e20f, limit},
+                                           {-infinity, -limit},
+                                           {-1e20f, -limit},
+                                           {16777216.0f, 16777216},
+                                           {std::numeric_limits<float>::quiet_NaN(), 0}};
+    for (const auto& [value, pixel] : cases) {
+        EXPECT_EQ(pixel, toPixel(value)) << value;
+    }
 }
 
 // Drawing primitives: a white surface, the stock black pen unless a test selects another.

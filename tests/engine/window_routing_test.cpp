@@ -1,8 +1,11 @@
 // The window procedures as input meets them: every key and mouse handler runs while the scene
 // is locked, so a timer tick meanwhile starts no frame; mouse messages hide the system
-// pointer; the shooter's start-up help stops the clock while it is open; and a render thread
-// that cannot start is reported by the window, one box at a time.
+// pointer; the shooter's start-up help stops the clock while it is open; the programs' own
+// procedures hand resizing and activation, as Windows sends them, to the engine; and a render
+// thread that cannot start is reported by the window, one box at a time.
 #include "hidden_window.h"
+#include "program_main.h"
+#include "test_surface.h"
 #include "window_routing.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +64,43 @@ LRESULT CALLBACK routedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A scene of each style behind the programs' own window procedure, which names its global scene.
+template <EngineStyle kind> class RoutedScene : public TickingScene {
+public:
+    static constexpr EngineStyle shellStyle = kind;
+    RoutedScene() : TickingScene(kind) {}
+};
+RoutedScene<EngineStyle::Game> gameRoutedScene;
+RoutedScene<EngineStyle::Demo> demoRoutedScene;
+
+// A real resize gives the surfaces the new client size; deactivation stops the ticks and
+// activation lets them go on.
+template <class Scene, Scene& scene> void checkResizeAndActivation() {
+    HiddenWindow window(64, 48);
+    scene.attachWindow(window.handle());
+    const HWND handle = window.handle();
+    SetWindowLongPtrA(handle, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(&programWindowProc<Scene, scene>));
+    SetWindowPos(handle, nullptr, 0, 0, 100, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(100, bitmapSizeOf(scene.backSurface()).cx);
+    EXPECT_EQ(80, bitmapSizeOf(scene.backSurface()).cy);
+    EXPECT_EQ(100, scene.clientRect.right);
+    SendMessageA(handle, WM_ACTIVATE, WA_INACTIVE, 0);
+    scene.onTimerTick();
+    EXPECT_EQ(0u, scene.ticksCounted());
+    SendMessageA(handle, WM_ACTIVATE, WA_ACTIVE, 0);
+    scene.onTimerTick();
+    EXPECT_EQ(1u, scene.ticksCounted());
+    scene.pause();
+    SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
+}
+
 } // namespace
+
+TEST(WindowRouting, TheProgramsProceduresHandResizeAndActivationToTheEngine) {
+    checkResizeAndActivation<RoutedScene<EngineStyle::Game>, gameRoutedScene>();
+    checkResizeAndActivation<RoutedScene<EngineStyle::Demo>, demoRoutedScene>();
+}
 
 // Each message carries its own number as wParam, so that the log tells which handler ran.
 TEST(WindowRouting, EveryHandlerRunsLockedAndMouseMessagesHideThePointer) {

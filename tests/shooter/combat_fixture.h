@@ -1,8 +1,9 @@
 // Helpers of the combat tests: a bare world in a look with the regions of an 1100 x 1000 client
-// and empty lists, ticks run through the world's own frame, the pens' looks, and a count of the
-// numbers drawn from the generator.
+// and empty lists, ticks run through the world's own frame, the pens' looks, the palette a
+// burst's sparks show, and a count of the numbers drawn from the generator.
 #pragma once
 
+#include "combat/burst.h"
 #include "combat/enemy.h"
 #include "frame_steps.h"
 #include "random.h"
@@ -56,6 +57,27 @@ inline PenLookSeen penLook(HPEN pen) {
     LOGPEN description{};
     GetObjectA(pen, sizeof description, &description);
     return {description.lopnWidth.x, description.lopnColor};
+}
+
+// The palette whose colours and pen width every spark of the burst shows (the ranges of each
+// palette's draws, see burst_test), or none when they do not all fit one.
+inline const BurstPalette* paletteOf(const Entity* burst) {
+    const BurstPalette* const none = nullptr;
+    const BurstPalette* seen = none;
+    const PtrList<Spark>& sparks = static_cast<const Burst*>(burst)->sparks;
+    for (int i = 0; i < sparks.count(); ++i) {
+        const int r = GetRValue(sparks.get(i)->colour), g = GetGValue(sparks.get(i)->colour);
+        const int b = GetBValue(sparks.get(i)->colour), width = sparks.get(i)->penWidth;
+        const BurstPalette* palette =
+            width == 5 && r >= 20 && g < 25 && b < 25    ? &redBursts
+            : width == 3 && r < 80 && g >= 100 && b < 80 ? &greenBursts
+            : width == 3 && r >= 80 && r < 130 && g >= 80 && g < 130 && b >= 150
+                ? &blueBursts
+            : width == 2 && b == 0 ? &randomBursts
+                                   : none;
+        seen = i == 0 || palette == seen ? palette : none;
+    }
+    return seen;
 }
 
 // The numbers drawn from the generator since it was seeded with seed (up to 200000).

@@ -125,20 +125,16 @@ TEST(EnemyHits, FourRedBurstsThenRedGreenAndBlueOnTheFifth) {
         ASSERT_EQ(scene.objects(), hit);
         const Burst* burst = static_cast<const Burst*>(scene.object(hit - 1));
         EXPECT_EQ(burst->sparks.count(), 10);
-        EXPECT_EQ(burst->sparks.get(0)->penWidth, 5);
+        EXPECT_EQ(paletteOf(burst), &redBursts);
         EXPECT_EQ(burst->position.x, 200.0f);
     }
     enemy->hit();
     EXPECT_EQ(enemy->life, 0);
     ASSERT_EQ(scene.objects(), 7);
-    const Burst* red = static_cast<const Burst*>(scene.object(4));
-    const Burst* green = static_cast<const Burst*>(scene.object(5));
-    const Burst* blue = static_cast<const Burst*>(scene.object(6));
-    EXPECT_EQ(red->sparks.get(0)->penWidth, 5);
-    EXPECT_GE(GetGValue(green->sparks.get(0)->colour), 100);
-    EXPECT_LT(GetBValue(green->sparks.get(0)->colour), 80);
-    EXPECT_GE(GetBValue(blue->sparks.get(0)->colour), 150);
-    EXPECT_EQ(blue->sparks.count(), 10);
+    EXPECT_EQ(paletteOf(scene.object(4)), &redBursts);
+    EXPECT_EQ(paletteOf(scene.object(5)), &greenBursts);
+    EXPECT_EQ(paletteOf(scene.object(6)), &blueBursts);
+    EXPECT_EQ(static_cast<const Burst*>(scene.object(6))->sparks.count(), 10);
 
     enemy->hit();
     EXPECT_EQ(enemy->life, 0);

@@ -1,6 +1,7 @@
 // The player: movement with the held keys and its limits at the arena's edges, the arena's
 // scrolling, weapon change once per press, the cadence flags, contact damage and the figure's
 // pixels.
+#include "combat_fixture.h"
 #include "world_fixture.h"
 
 #include "combat/burst.h"
@@ -182,11 +183,10 @@ TEST_F(PlayerTest, DiesAtTheContactThatTakesTheLastHealth) {
 }
 
 // Each tick of contact leaves a burst of 30 sparks where the player stands and its death one of
-// 100 more: red sparks of 5-pixel pens in the shooter, random colours of 2-pixel pens in the
-// variant.
+// 100 more: red sparks in the shooter, random colours in the variant.
 TEST(PlayerDamage, LeavesThirtySparksPerContactAndAHundredAtDeathInTheLooksColours) {
-    for (const auto& [program, penWidth] :
-         {std::pair{&shooterProgram, 5}, std::pair{&variantProgram, 2}}) {
+    for (const auto& [program, palette] : {std::pair{&shooterProgram, &redBursts},
+                                           std::pair{&variantProgram, &randomBursts}}) {
         BuiltGame built(1100, 1000, DefWindowProcA, *program);
         built.world().solidList.add(new TouchingEnemy);
         built.player().life = 20;
@@ -197,7 +197,7 @@ TEST(PlayerDamage, LeavesThirtySparksPerContactAndAHundredAtDeathInTheLooksColou
         for (int i = 0; i < 3; ++i) {
             const auto* burst = static_cast<const Burst*>(objects.get(objects.count() - 3 + i));
             EXPECT_EQ(burst->sparks.count(), sparks[i]) << program->name;
-            EXPECT_EQ(burst->sparks.get(0)->penWidth, penWidth) << program->name;
+            EXPECT_EQ(paletteOf(burst), palette) << program->name;
             EXPECT_EQ(burst->position.x, 500.0f);
         }
     }

@@ -41,23 +41,24 @@ TEST(BoltFlight, LeavesTheArenaOnItsTwentySixthUpdateWithOneWallBurst) {
     ASSERT_EQ(scene.objects(), 2);
     EXPECT_EQ(burstAt(scene, 1)->sparks.count(), 10);
     EXPECT_EQ(burstAt(scene, 1)->position.x, 1020.0f);
-    EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 3);
-    EXPECT_GE(GetGValue(burstAt(scene, 1)->sparks.get(0)->colour), 100);
+    EXPECT_EQ(paletteOf(burstAt(scene, 1)), &greenBursts);
 
     scene.runTicks(1);
     EXPECT_EQ(scene.world.objectList.get(0), burstAt(scene, 0));
     EXPECT_EQ(scene.objects(), 1);
 }
 
-// The shooter's green bolt leaves 10 green sparks at each wall, the variant's grey one 20 of
-// random colours (their pens 3 and 2 pixels wide).
+// The shooter's green and blue bolts leave 10 sparks of their colour at each wall, the variant's
+// grey one 20 of random colours.
 TEST(BoltFlight, ThroughACornerLeavesTwoWallBurstsInOneUpdate) {
     struct Case {
         const BoltLook* kind;
         int sparks;
-        int penWidth;
+        const BurstPalette* palette;
     };
-    for (const Case& c : {Case{&greenBoltLook, 10, 3}, Case{&greyBoltLook, 20, 2}}) {
+    for (const Case& c : {Case{&greenBoltLook, 10, &greenBursts},
+                          Case{&blueBoltLook, 10, &blueBursts},
+                          Case{&greyBoltLook, 20, &randomBursts}}) {
         CombatWorld scene;
         Bolt* bolt = scene.addObject(new Bolt(&scene.world, 990, 990, quarterTurn, 20.0f, *c.kind));
         bolt->update();
@@ -65,7 +66,7 @@ TEST(BoltFlight, ThroughACornerLeavesTwoWallBurstsInOneUpdate) {
         ASSERT_EQ(scene.objects(), 3);
         for (int burst = 1; burst <= 2; ++burst) {
             EXPECT_EQ(burstAt(scene, burst)->sparks.count(), c.sparks);
-            EXPECT_EQ(burstAt(scene, burst)->sparks.get(0)->penWidth, c.penWidth);
+            EXPECT_EQ(paletteOf(burstAt(scene, burst)), c.palette);
         }
     }
 }
@@ -100,18 +101,20 @@ TEST(BoltFlight, KeepsItsLastThreePositionsAsTheTrail) {
 }
 
 // A bolt strikes the first enemy within 20 of it, once, and stops: the enemy's red hit burst
-// (10 sparks of 5-pixel pens), then the bolt's own 5 sparks, after any wall burst of the same
+// of 10 sparks, then the bolt's own 5 sparks of its colour, after any wall burst of the same
 // step. An enemy awaiting removal still stops it, though the hit changes nothing.
 TEST(BoltStrike, HitsTheFirstEnemyOnceLeavingItsImpactBurst) {
+    const BurstPalette *const red = &redBursts, *const greens = &greenBursts;
+    const BurstPalette* const blues = &blueBursts;
     struct Case {
         const BoltLook* kind;
         int enemyX, enemyLife, boltX, updates, lifeAfter;
-        std::vector<std::pair<int, int>> sparksAndPens;
+        std::vector<std::pair<int, const BurstPalette*>> sparksAndPalettes;
     };
     const Case cases[] = {
-        {&greenBoltLook, 600, 5, 500, 10, 4, {{10, 5}, {5, 3}}},         // strikes at x = 580
-        {&blueBoltLook, 540, 0, 500, 1, 0, {{5, 3}}},                    // awaiting removal
-        {&blueBoltLook, 1000, 5, 995, 1, 4, {{10, 3}, {10, 5}, {5, 3}}}, // leaving the arena
+        {&greenBoltLook, 600, 5, 500, 10, 4, {{10, red}, {5, greens}}},            // at x = 580
+        {&blueBoltLook, 540, 0, 500, 1, 0, {{5, blues}}},                          // being removed
+        {&blueBoltLook, 1000, 5, 995, 1, 4, {{10, blues}, {10, red}, {5, blues}}}, // leaving
     };
     for (const Case& c : cases) {
         CombatWorld scene;
@@ -125,11 +128,11 @@ TEST(BoltStrike, HitsTheFirstEnemyOnceLeavingItsImpactBurst) {
         EXPECT_EQ(bolt->life, 0) << c.enemyX;
         EXPECT_EQ(enemy->life, c.lifeAfter) << c.enemyX;
         EXPECT_EQ(second->life, 5) << c.enemyX;
-        const int bursts = static_cast<int>(c.sparksAndPens.size());
+        const int bursts = static_cast<int>(c.sparksAndPalettes.size());
         ASSERT_EQ(scene.objects(), 1 + bursts) << c.enemyX;
         for (int i = 0; i < bursts; ++i) {
-            EXPECT_EQ(burstAt(scene, 1 + i)->sparks.count(), c.sparksAndPens[i].first) << i;
-            EXPECT_EQ(burstAt(scene, 1 + i)->sparks.get(0)->penWidth, c.sparksAndPens[i].second);
+            EXPECT_EQ(burstAt(scene, 1 + i)->sparks.count(), c.sparksAndPalettes[i].first) << i;
+            EXPECT_EQ(paletteOf(burstAt(scene, 1 + i)), c.sparksAndPalettes[i].second) << i;
         }
         EXPECT_EQ(burstAt(scene, bursts)->position.x, bolt->position.x);
     }
@@ -143,6 +146,7 @@ TEST(BombFlight, PassesThroughEnemiesBurstingEveryUpdateAndEndsInSixtyThreeBolts
         bomb->update();
         ASSERT_EQ(scene.objects(), 1 + update);
         EXPECT_EQ(burstAt(scene, update)->sparks.count(), 10);
+        EXPECT_EQ(paletteOf(burstAt(scene, update)), &blueBursts);
         EXPECT_EQ(burstAt(scene, update)->position.x, 500.0f + 20.0f * static_cast<float>(update));
     }
     bomb->update();
@@ -166,10 +170,11 @@ TEST(BombFlight, AtAWallBurstsAndReleasesItsRingOneStepBeyond) {
     struct Case {
         const ShooterLook* look;
         int wallSparks;
+        const BurstPalette* palette;
         COLORREF ringHead;
     };
-    for (const Case& c :
-         {Case{&shooterLook, 5, blue}, Case{&variantLook, 20, RGB(100, 100, 100)}}) {
+    for (const Case& c : {Case{&shooterLook, 5, &blueBursts, blue},
+                          Case{&variantLook, 20, &randomBursts, RGB(100, 100, 100)}}) {
         CombatWorld scene(Vec2(0, 0), *c.look);
         Bomb* bomb = scene.addObject(new Bomb(&scene.world, 990, 500, 0.0f, 20.0f));
         bomb->update();
@@ -179,6 +184,8 @@ TEST(BombFlight, AtAWallBurstsAndReleasesItsRingOneStepBeyond) {
         // The flight burst, the wall burst at x = 1010, then the ring around x = 1030.
         ASSERT_EQ(scene.objects(), 3 + 63);
         EXPECT_EQ(burstAt(scene, 2)->sparks.count(), c.wallSparks);
+        EXPECT_EQ(paletteOf(burstAt(scene, 1)), c.palette);
+        EXPECT_EQ(paletteOf(burstAt(scene, 2)), c.palette);
         EXPECT_EQ(burstAt(scene, 2)->position.x, 1010.0f);
         EXPECT_EQ(scene.object(3)->position.x, 1030.0f);
         EXPECT_EQ(penLook(static_cast<Bolt*>(scene.object(3))->headPen).colour, c.ringHead);
@@ -326,9 +333,9 @@ TEST(FlameStrike, KillsAnEnemyOfAnyLifeWithOneHit) {
         }
         // The three death bursts: red, green, blue.
         ASSERT_EQ(scene.objects(), 4);
-        EXPECT_EQ(burstAt(scene, 1)->sparks.get(0)->penWidth, 5);
-        EXPECT_GE(GetGValue(burstAt(scene, 2)->sparks.get(0)->colour), 100);
-        EXPECT_GE(GetBValue(burstAt(scene, 3)->sparks.get(0)->colour), 150);
+        EXPECT_EQ(paletteOf(burstAt(scene, 1)), &redBursts);
+        EXPECT_EQ(paletteOf(burstAt(scene, 2)), &greenBursts);
+        EXPECT_EQ(paletteOf(burstAt(scene, 3)), &blueBursts);
     }
 }
 

@@ -9,20 +9,17 @@ source "$(dirname "$0")/../system/lib.sh"
 exe=$1 unit_tests=$2
 help='нажмите ESC, чтобы выйти из приложения,\n\rнажмите PAUSE, чтобы времено приостановить работу приложения\n\rнажмите F1, для вызова справки\n\rнажмите F2, чтобы начать игру заново\n\rуправление персонажем с помощью крестика,\n\r на левую кнопку мыши стрелать\n\rна правую кнопку мыши выбирать оружие'
 
-# reads TEXT: whether one of the controls window_layout last read shows TEXT.
-reads() { printf '%s\n' "${TEXTS[@]}" | grep -qxF -- "$1"; }
-
 for WINE_LOCALE in ru_RU.UTF-8 en_US.UTF-8; do
     export WINE_LOCALE
     "$REPO_ROOT/tools/wine-exec.sh" "$unit_tests" --gtest_filter='RussianTexts.*:EndTexts.*' \
         >"$WORK_DIR/unit.txt" 2>&1 || { cat "$WORK_DIR/unit.txt"; fail "$WINE_LOCALE: drawn texts"; }
     start_program "$exe"
     options_dialog
-    reads 'Высота окна:' && reads 'Ширина окна:' || fail "$WINE_LOCALE: the dialog reads ${TEXTS[*]}"
+    window_reads 'Высота окна:' && window_reads 'Ширина окна:' || fail "$WINE_LOCALE: the dialog reads ${TEXTS[*]}"
     press "$DIALOG" Return
     box=$(wait_for_window '^help$' 15) || fail "$WINE_LOCALE: no help box"
     window_layout "$box"
-    reads "$help" || fail "$WINE_LOCALE: the help box reads ${TEXTS[*]}"
+    window_reads "$help" || fail "$WINE_LOCALE: the help box reads ${TEXTS[*]}"
     press "$box" Return
     game=$(wait_for_window '^Game$' 15) || fail "$WINE_LOCALE: no game window after the help box"
     close_with "$game" Escape

@@ -7,6 +7,7 @@
 #include "combat/flame.h"
 #include "combat/player.h"
 #include "random_draws.h"
+#include "variant_look.h"
 
 #include <gtest/gtest.h>
 
@@ -72,24 +73,41 @@ TEST_F(Armed, StreamFiresOneBlueBoltPerCallFromTheTruncatedPositionWithAFreshJit
     }
 }
 
-TEST_F(Armed, WithoutAnAimEveryWeaponFiresTowardPlusX) {
-    seedRandom(2);
-    player->scatterReady = true;
-    player->bombReady = true;
-    player->volleyReady = true;
-    player->fireScatter();
-    player->fireStream();
-    player->fireBomb();
-    player->fireFlame();
-    player->fireVolley();
-    ASSERT_EQ(scene.objects(), 1 + 4 + 1 + 1 + 1 + 6);
-    for (int i = 1; i < scene.objects(); ++i) {
-        const Entity* fired = scene.object(i);
-        // Bolts and bombs share the trail layout; the flame (index 7) has its own.
-        const Vec2 velocity = i == 7 ? static_cast<const Flame*>(fired)->velocity
-                                     : static_cast<const TrailShot*>(fired)->velocity;
-        EXPECT_GT(velocity.x, 0.0f) << i;
-        EXPECT_NEAR(velocity.angle(), 0.0f, 0.0751f) << i;
+// Without an aim every weapon fires toward +x, each shot with its look's head pen: green
+// scatter, blue stream, the blue bomb and green volley in the shooter, grey all through in the
+// variant.
+TEST(ArmedLooks, WithoutAnAimEveryWeaponFiresTowardPlusXWithItsLooksHeadPen) {
+    const PenLookSeen grey{1, RGB(100, 100, 100)}, green{2, greenHead}, blue{2, blueHead};
+    for (const auto& [look, heads] :
+         {std::pair{&shooterLook, std::vector{green, blue, PenLookSeen{5, RGB(100, 100, 255)}}},
+          std::pair{&variantLook, std::vector{grey, grey, PenLookSeen{5, grey.colour}}}}) {
+        SCOPED_TRACE(look == &shooterLook ? "shooter" : "shooter_variant");
+        CombatWorld scene(Vec2(0, 0), *look);
+        Player* player = scene.addObject(new Player(&scene.world, 500, 500));
+        seedRandom(2);
+        player->scatterReady = true;
+        player->bombReady = true;
+        player->volleyReady = true;
+        player->fireScatter();
+        player->fireStream();
+        player->fireBomb();
+        player->fireFlame();
+        player->fireVolley();
+        ASSERT_EQ(scene.objects(), 1 + 4 + 1 + 1 + 1 + 6);
+        // Scatter, stream, bomb, flame, volley; the flame (index 7) has no trail.
+        const int headOf[] = {0, 0, 0, 0, 0, 1, 2, -1, 0, 0, 0, 0, 0, 0};
+        for (int i = 1; i < scene.objects(); ++i) {
+            const Entity* fired = scene.object(i);
+            const Vec2 velocity = i == 7 ? static_cast<const Flame*>(fired)->velocity
+                                         : static_cast<const TrailShot*>(fired)->velocity;
+            EXPECT_GT(velocity.x, 0.0f) << i;
+            EXPECT_NEAR(velocity.angle(), 0.0f, 0.0751f) << i;
+            if (i != 7) {
+                const PenLookSeen head = penLook(static_cast<const TrailShot*>(fired)->headPen);
+                EXPECT_EQ(head.width, heads[headOf[i]].width) << i;
+                EXPECT_EQ(head.colour, heads[headOf[i]].colour) << i;
+            }
+        }
     }
 }
 

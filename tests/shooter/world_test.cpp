@@ -28,6 +28,13 @@ struct Layout {
 
 class RegionLayout : public ::testing::TestWithParam<Layout> {};
 
+void expectArea(const Area& area, float x, float y, int width, int height) {
+    EXPECT_EQ(area.origin.x, x);
+    EXPECT_EQ(area.origin.y, y);
+    EXPECT_EQ(area.width, width);
+    EXPECT_EQ(area.height, height);
+}
+
 TEST_P(RegionLayout, FollowsTheClientSize) {
     const Layout expected = GetParam();
     RECT client{0, 0, expected.clientWidth, expected.clientHeight};
@@ -36,23 +43,10 @@ TEST_P(RegionLayout, FollowsTheClientSize) {
     world.algorithmList.add(new WorldBuilder(&world));
 
     ASSERT_EQ(world.areaList.count(), 3);
-    const Area& arena = *world.arena();
-    EXPECT_EQ(arena.origin.x, expected.arenaX);
-    EXPECT_EQ(arena.origin.y, expected.arenaY);
-    EXPECT_EQ(arena.width, 1000);
-    EXPECT_EQ(arena.height, 1000);
-
-    const Area& view = *world.view();
-    EXPECT_EQ(view.origin.x, 0.0f);
-    EXPECT_EQ(view.origin.y, 0.0f);
-    EXPECT_EQ(view.width, expected.viewWidth);
-    EXPECT_EQ(view.height, expected.clientHeight);
-
-    const Area& panel = *world.panel();
-    EXPECT_EQ(panel.origin.x, static_cast<float>(expected.panelX));
-    EXPECT_EQ(panel.origin.y, 0.0f);
-    EXPECT_EQ(panel.width, 100);
-    EXPECT_EQ(panel.height, expected.clientHeight);
+    expectArea(*world.arena(), expected.arenaX, expected.arenaY, 1000, 1000);
+    expectArea(*world.view(), 0.0f, 0.0f, expected.viewWidth, expected.clientHeight);
+    expectArea(*world.panel(), static_cast<float>(expected.panelX), 0.0f, 100,
+               expected.clientHeight);
 }
 
 INSTANTIATE_TEST_SUITE_P(ClientSizes, RegionLayout,

@@ -21,3 +21,10 @@ public:
 // Number of pixels of exactly this colour in a box of any surface, read through GDI (for the
 // surfaces a test does not own, such as an engine's frame surfaces).
 int countPixels(HDC dc, COLORREF color, int left, int top, int width, int height);
+
+// The size of the bitmap selected into a surface.
+inline SIZE bitmapSizeOf(HDC dc) {
+    BITMAP info{};
+    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
+    return SIZE{info.bmWidth, info.bmHeight};
+}

@@ -53,9 +53,10 @@ trap 'exit 1' TERM INT
 # program started with the loader of the other kind, 32- or 64-bit, runs so); the group holds
 # both, and the launcher ends with the program's exit code. Its standard error goes to a file
 # (printed when a check fails): Wine's desktop process, which a program may start, inherits it
-# and outlives the program (see tools/wine-exec.sh).
+# and outlives the program (see tools/wine-exec.sh). The window probe is the one beside the
+# program, or WINDOW_PROBE for programs that have none beside them (an unpacked archive's).
 start_program() {
-    PROBE="$(dirname "$1")/window_probe.exe"
+    PROBE=${WINDOW_PROBE:-$(dirname "$1")/window_probe.exe}
     setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
@@ -69,23 +70,32 @@ probe() { "$REPO_ROOT/tools/wine-exec.sh" "$PROBE" "$@" 2>>"$WORK_DIR/stderr.txt
 # window's top-left corner (where the coordinates of xdotool and of a window's screenshot
 # start), as Windows itself reports them. Sets CLIENT and CONTROLS[ID] to "X Y WIDTH HEIGHT",
 # and TEXTS to the controls' texts as characters (line breaks written \n and \r).
+# X may report a new window's place before Windows has put the window there: the question is
+# asked again, with the place X reports then, until Windows knows a window there.
 declare -A CONTROLS
 TEXTS=()
 window_layout() {
-    local x y width height kind rest
-    read -r x y width height < <(xdotool getwindowgeometry "$1" |
-        sed -n 's/.*Position: \(-\?[0-9]*\),\(-\?[0-9]*\).*/\1 \2/p; s/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' |
-        paste -sd' ')
-    CLIENT="" CONTROLS=() TEXTS=()
-    while read -r kind rest; do
-        case "$kind" in
-        client) CLIENT=$rest ;;
-        control) CONTROLS[${rest%% *}]=${rest#* } ;;
-        text) TEXTS+=("$rest") ;;
-        esac
-    done < <(probe window "$x" "$y" "$width" "$height")
-    [ -n "$CLIENT" ] || fail "Windows knows no window at ($x, $y) ${width}x$height"
+    local x y width height
+    layout_known() {
+        local kind rest
+        read -r x y width height < <(xdotool getwindowgeometry "$1" |
+            sed -n 's/.*Position: \(-\?[0-9]*\),\(-\?[0-9]*\).*/\1 \2/p; s/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' |
+            paste -sd' ')
+        CLIENT="" CONTROLS=() TEXTS=()
+        while read -r kind rest; do
+            case "$kind" in
+            client) CLIENT=$rest ;;
+            control) CONTROLS[${rest%% *}]=${rest#* } ;;
+            text) TEXTS+=("$(sed 's/^[^ ]* \?//' <<<"$rest")") ;;
+            esac
+        done < <(probe window "$x" "$y" "$width" "$height")
+        [ -n "$CLIENT" ]
+    }
+    wait_until 10 layout_known "$1" || fail "Windows knows no window at ($x, $y) ${width}x$height"
 }
+
+# window_reads TEXT: whether one of the controls window_layout last read shows TEXT.
+window_reads() { printf '%s\n' "${TEXTS[@]}" | grep -qxF -- "$1"; }
 
 # text_shows FILE X Y TEXT: whether the screenshot shows TEXT written at (X, Y) in the default
 # font and colours (black on an opaque white ground), pixel for pixel as Windows writes it.
@@ -125,9 +135,16 @@ wait_for_window() {
     return 1
 }
 
-# focus WINDOW: gives the window the keyboard focus. A window that cannot take it (it is gone, or
-# a modal box holds it) fails instead of hanging the test.
-focus() { timeout 10 xdotool windowfocus --sync "$1"; }
+# focus WINDOW: gives the window the keyboard focus and waits until Windows sends the keyboard
+# to it: X gives the focus at once, but Wine hands it to the window a little later (after a box
+# closes, say), and a key pressed in between reaches another window or none. A window that
+# cannot take it (it is gone, or a modal box holds it) fails instead of hanging the test.
+focus() {
+    local title
+    title=$(xdotool getwindowname "$1") && timeout 10 xdotool windowfocus --sync "$1" || return 1
+    foreground_is() { [ "$(probe foreground | head -n 1)" = "foreground $1" ]; }
+    wait_until 10 foreground_is "$title"
+}
 
 # press WINDOW KEYS...: focuses the window, then types the keys.
 press() { focus "$1" && xdotool key "${@:2}"; }
@@ -179,7 +196,9 @@ enter_field() {
     [ "$3" = keep ] && return 0
     if [ "$1" = click ]; then
         click_control "$DIALOG" "$2"
-        xdotool sleep 0.2 key End shift+Home
+        field_has_focus() { probe foreground | grep -qx "focus $1"; }
+        wait_until 10 field_has_focus "$2" || fail "the field $2 did not take the focus on a click"
+        xdotool key End shift+Home
     fi
     xdotool key Delete
     [ -z "$3" ] || xdotool type --delay 20 -- "$3"
@@ -192,16 +211,19 @@ enter_field() {
 start_shooter() {
     start_program "$1"
     fill_options_dialog "$2" "$3" "${4:-tab}"
-    dismiss_box help 15 || fail "no help box at start-up"
+    dismiss_box help 15 || fail "no help box at start-up, or it did not close on Return"
     GAME=$(wait_for_window '^Game$' 15) || fail "no game window after the help box"
     ARENA_X=$((($2 - 1100) / 2)) ARENA_Y=$((($3 - 1000) / 2)) PANEL_X=$(($2 - 100))
 }
 
-# dismiss_box TITLE [SECONDS]: presses Return on a message box with that title, if one opens.
+# dismiss_box TITLE [SECONDS]: presses Return on a message box with that title, if one opens,
+# and waits until the box has gone.
 dismiss_box() {
     local box
     box=$(wait_for_window "^$1\$" "${2:-10}") || return 1
-    press "$box" Return
+    press "$box" Return || return 1
+    box_gone() { [ -z "$(program_windows "^$1\$")" ]; }
+    wait_until 10 box_gone "$1"
 }
 
 # shot FILE [WINDOW]: a screenshot of one window, or of the whole screen. A name ending in
@@ -213,25 +235,27 @@ shot() {
 
 # new_frames WINDOW FILE [COUNT]: takes screenshots of the window until its picture has changed
 # COUNT times (the status line changes with every frame painted), leaving the last in FILE.
+# Fails the test when a new picture takes more than 10 s.
 new_frames() {
     local window=$1 file=$2 count=${3:-1} previous="$WORK_DIR/previous.${2##*.}"
     shot "$file" "$window"
+    picture_changed() { shot "$file" "$window" && ! cmp -s "$file" "$previous"; }
     while [ "$count" -gt 0 ]; do
         cp "$file" "$previous"
-        while shot "$file" "$window" && cmp -s "$file" "$previous"; do
-            program_running || return 1
-        done
+        wait_until 10 picture_changed || fail "the window's picture did not change ($count more frames awaited)"
         count=$((count - 1))
     done
 }
 
 # wait_until SECONDS COMMAND...: runs the command (a check that takes its own screenshot) until
-# it succeeds; fails (returns 1) when the time is up or the program has ended.
+# it succeeds; fails (returns 1) when the time is up or the program has ended, and then says
+# what it waited for.
 wait_until() {
-    local deadline=$((SECONDS + $1))
+    local seconds=$1 deadline=$((SECONDS + $1))
     shift
     until "$@"; do
-        program_running && [ $SECONDS -lt $deadline ] || return 1
+        program_running || { echo "the program ended while waiting for: $*" >&2; return 1; }
+        [ $SECONDS -lt $deadline ] || { echo "waited $seconds s in vain for: $*" >&2; return 1; }
         sleep 0.1
     done
 }
@@ -267,16 +291,12 @@ wait_for_exit() {
     PROGRAM_PID=""
 }
 
-# close_with WINDOW KEYS: presses the keys in the window until the program ends, and fails
-# unless it ends with exit code 0. A key pressed while Wine hands the focus back to the window
-# after a box has closed can be lost, so it is pressed up to three times.
+# close_with WINDOW KEYS: presses the keys once in the window, and fails unless the program
+# then ends with exit code 0.
 close_with() {
-    local window=$1 keys=$2 attempt
-    for attempt in 1 2 3; do
-        press "$window" "$keys" 2>/dev/null
-        wait_for_exit 8 && break
-    done
-    program_running && fail "the program did not end after $keys"
+    local window=$1 keys=$2
+    press "$window" "$keys" || fail "the window did not take the keyboard for $keys"
+    wait_for_exit 20 || fail "the program did not end within 20 s after $keys"
     [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after $keys"
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A program opens its window "Game" under Wine, shows its frame with the status line at the
-# top-left, and ends with exit code 0 when the window is closed through the system menu.
+# A program opens its window "Game" under Wine (a shooter after its options dialog and the help
+# box), shows its frame with the status line at the top-left, and ends with exit code 0 when the
+# window is closed through the system menu.
 set -u
 source "$(dirname "$0")/lib.sh"
 exe=$1
@@ -8,7 +9,7 @@ exe=$1
 start_program "$exe"
 if is_shooter "$exe"; then
     fill_options_dialog 800 600
-    dismiss_box help 5 || true
+    dismiss_box help 15 || fail "no help box at start-up, or it did not close on Return"
 fi
 window=$(wait_for_window '^Game$') || fail "no window named Game"
 

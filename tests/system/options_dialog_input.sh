@@ -43,6 +43,8 @@ check_entry() {
     case "$result" in
     refused)
         [ "$expected" = refused ] || fail "$label: refused, but should open the game"
+        window_layout "$window"
+        window_reads "Cannot Create Window" || fail "$label: the box says \"${TEXTS[*]}\""
         press "$window" Return
         ;;
     game)

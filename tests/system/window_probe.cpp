@@ -1,11 +1,15 @@
 // window_probe: what the system test scripts ask Windows itself instead of assuming one Wine
 // version's window frame or default font.
 //   window_probe window X Y W H   of the visible top-level window whose screen rectangle is
-//                                 (X, Y) W x H, as X reports it: "client X Y W H" and per
-//                                 child "control ID X Y W H", relative to its corner, and
-//                                 "text TEXT", its text in UTF-8 with \n, \r and \\ escaped
+//                                 (X, Y) W x H, as X reports it: "client X Y W H" and one
+//                                 "control ID X Y W H" per child, relative to its corner,
+//                                 followed by "text ID TEXT", the child's text in UTF-8
+//                                 with \n, \r and \\ escaped
 //   window_probe text STRING      STRING written at (0, 0) in the default font and colours, as
 //                                 the programs write their texts: its box as a plain PPM
+//   window_probe foreground       the title of the window that gets the keyboard now, as
+//                                 "foreground TITLE" (empty when none), and the id of the
+//                                 control in it that has the focus, as "focus ID"
 #include <windows.h>
 
 #include <cstdio>
@@ -34,7 +38,7 @@ BOOL CALLBACK printControl(HWND control, LPARAM) {
     GetWindowTextW(control, text, 2048);
     char utf8[3 * 2048] = {};
     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-    std::printf("text ");
+    std::printf("text %d ", GetDlgCtrlID(control));
     for (const char* c = utf8; *c != '\0'; ++c) {
         if (*c == '\n' || *c == '\r' || *c == '\\') {
             std::printf("\\%c", *c == '\n' ? 'n' : *c == '\r' ? 'r' : '\\');
@@ -72,8 +76,21 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "text") == 0) {
         return describeText(argv[2]);
     }
+    if (argc == 2 && std::strcmp(argv[1], "foreground") == 0) {
+        char title[256] = {};
+        const HWND foreground = GetForegroundWindow();
+        if (foreground != nullptr) {
+            GetWindowTextA(foreground, title, sizeof title);
+        }
+        GUITHREADINFO input{};
+        input.cbSize = sizeof input;
+        GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &input);
+        std::printf("foreground %s\nfocus %d\n", title,
+                    input.hwndFocus != nullptr ? GetDlgCtrlID(input.hwndFocus) : 0);
+        return 0;
+    }
     if (argc != 6 || std::strcmp(argv[1], "window") != 0) {
-        std::fprintf(stderr, "usage: window_probe window X Y W H | window_probe text STRING\n");
+        std::fprintf(stderr, "usage: window_probe window X Y W H | text STRING | foreground\n");
         return 2;
     }
     const int x = std::atoi(argv[2]);
