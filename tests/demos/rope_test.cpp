@@ -80,16 +80,14 @@ TEST(Rope, IsABlueLineWithAHeadDiscJoinedToItsAnchor) {
     const HGDIOBJ penBefore = GetCurrentObject(surface.dc(), OBJ_PEN);
     rope.step(surface.dc(), 1);
 
-    // Head at (80, 80): the line to the anchor, the disc's outline, its white filling; the last
-    // link runs from the tail's old place (the origin) to the head.
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {{160, 160, ropeBlue}, {239, 239, ropeBlue}, {70, 80, ropeBlue},
-                  {75, 84, white},      {40, 40, ropeBlue},   {160, 100, white}};
-    for (const auto& p : pixels) {
-        EXPECT_EQ(p.colour, surface.pixel(p.x, p.y)) << p.x << "," << p.y;
-    }
+    // Head at (80, 80): the line to the anchor, the disc's outline, its white filling.
+    EXPECT_EQ(ropeBlue, surface.pixel(160, 160));
+    EXPECT_EQ(ropeBlue, surface.pixel(239, 239));
+    EXPECT_EQ(ropeBlue, surface.pixel(70, 80));
+    EXPECT_EQ(white, surface.pixel(75, 84));
+    // The last link runs from the tail's old place to the head.
+    EXPECT_EQ(ropeBlue, surface.pixel(40, 40));
+    EXPECT_EQ(white, surface.pixel(160, 100));
     EXPECT_EQ(penBefore, GetCurrentObject(surface.dc(), OBJ_PEN));
 }
 
