@@ -75,8 +75,7 @@ TEST(FireworkBurst, DrawsColourAngleSpeedAndLifeOfEachSparkInThisOrder) {
         EXPECT_NEAR(std::sin(angle) * speed, spark.velocity.y, 1e-5) << "spark " << i;
         EXPECT_EQ(5 + r[3] % 50, spark.life) << "spark " << i;
         // Gravity: 0.2 pixel per tick, each tick, downward.
-        EXPECT_FLOAT_EQ(0.2f, spark.acceleration.y);
-        EXPECT_FLOAT_EQ(0.0f, spark.acceleration.x);
+        EXPECT_TRUE(isAt(spark.acceleration, 0.0f, 0.2f, 0));
         EXPECT_TRUE(isAt(spark.position, 200, 150, 0));
     }
     // The colour is the first draw itself: red in the low byte, green in the next, no blue.
