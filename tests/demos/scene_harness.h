@@ -6,8 +6,8 @@
 #include "frame_steps.h"
 #include "hidden_window.h"
 #include "test_surface.h"
-
 #include "vec2.h"
+
 #include "random_draws.h"
 
 #include <gtest/gtest.h>

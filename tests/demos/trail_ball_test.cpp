@@ -46,8 +46,7 @@ COLORREF grey(int level) {
 TEST_F(TrailBallTest, StartsAtARandomPointDrawnYFirst) {
     const std::vector<int> draws = drawsAfterSeed(3, 2);
     TrailBall ball(&mouse, &mousePrevious, &button, &bounds);
-    EXPECT_FLOAT_EQ(static_cast<float>(100 + draws[1] % 300), ball.position.x);
-    EXPECT_FLOAT_EQ(static_cast<float>(100 + draws[0] % 300), ball.position.y);
+    EXPECT_TRUE(isAt(ball.position, 100 + draws[1] % 300, 100 + draws[0] % 300, 0));
     EXPECT_FALSE(ball.isDead());
 }
 
@@ -115,7 +114,7 @@ TEST_F(TrailBallTest, IsThrownWithTheLastMouseMovementAfterBeingHeldStill) {
     ball->step(surface.dc(), 1);
     ASSERT_TRUE(ball->grabbed);
     moveMouse(210, 205);
-    // Held still for a while: the mouse difference stays that of the last movement.
+    // The movement's frame, then two held still: the mouse difference stays that of the move.
     for (int frame = 0; frame < 3; ++frame) {
         ball->step(surface.dc(), 1);
     }
