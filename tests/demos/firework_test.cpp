@@ -52,9 +52,9 @@ TEST(FireworkSpark, IsADotThreePixelsWideInItsColour) {
 
     spark.draw(surface.dc());
 
-    EXPECT_EQ(colour, surface.pixel(49, 40));
-    EXPECT_EQ(colour, surface.pixel(49, 39));
-    EXPECT_EQ(colour, surface.pixel(49, 41));
+    for (const int y : {39, 40, 41}) {
+        EXPECT_EQ(colour, surface.pixel(49, y)) << y;
+    }
     EXPECT_EQ(white, surface.pixel(49, 44));
     EXPECT_EQ(white, surface.pixel(55, 40));
     // The spark can be deleted right after: its pen is no longer selected.
@@ -75,10 +75,8 @@ TEST(FireworkBurst, DrawsColourAngleSpeedAndLifeOfEachSparkInThisOrder) {
         EXPECT_NEAR(std::sin(angle) * speed, spark.velocity.y, 1e-5) << "spark " << i;
         EXPECT_EQ(5 + r[3] % 50, spark.life) << "spark " << i;
         // Gravity: 0.2 pixel per tick, each tick, downward.
-        EXPECT_FLOAT_EQ(0.2f, spark.acceleration.y);
-        EXPECT_FLOAT_EQ(0.0f, spark.acceleration.x);
-        EXPECT_FLOAT_EQ(200.0f, spark.position.x);
-        EXPECT_FLOAT_EQ(150.0f, spark.position.y);
+        EXPECT_TRUE(isAt(spark.acceleration, 0.0f, 0.2f, 0));
+        EXPECT_TRUE(isAt(spark.position, 200, 150, 0));
     }
     // The colour is the first draw itself: red in the low byte, green in the next, no blue.
     TestSurface surface(400, 300);
@@ -102,8 +100,8 @@ TEST(FireworkBurst, FirstSteppedWithSeveralTicksUpdatesSilentlyBeforeItsOnlyDraw
     onTime.step(onTimeFrame.dc(), 1);
 
     for (int i = 0; i < 100; ++i) {
-        EXPECT_FLOAT_EQ(onTime.sparks.get(i)->position.x, behind.sparks.get(i)->position.x);
-        EXPECT_FLOAT_EQ(onTime.sparks.get(i)->position.y, behind.sparks.get(i)->position.y);
+        const Vec2 expected = onTime.sparks.get(i)->position;
+        EXPECT_TRUE(isAt(behind.sparks.get(i)->position, expected.x, expected.y, 0)) << i;
     }
     // Only the positions after the third update are drawn, as in an on-time third frame.
     EXPECT_TRUE(samePicture(onTimeFrame, behindFrame));
@@ -117,9 +115,7 @@ TEST(FireworkBurst, DiesWithItsLastSparkAndLeavesTheSceneInThatFrame) {
     harness.scene.onLeftDown(0, at(0, 0));
     ASSERT_EQ(3, harness.scene.objectList.count());
 
-    for (int tick = 1; tick < lastTick; ++tick) {
-        harness.frame(1);
-    }
+    harness.frames(lastTick - 1);
     EXPECT_STREQ("num of object : 3 ", harness.scene.overlayText());
     const FireworkBurst* burst = static_cast<FireworkBurst*>(harness.scene.objectList.get(2));
     EXPECT_GT(burst->life, 0);
@@ -161,10 +157,7 @@ TEST(FireworkBurst, PensOfManyBurstsAreAllFreedOnceTheSparksAreGone) {
             EXPECT_GT(gdiCount::live(), baseline);
         }
     }
-    // A spark lives at most 54 updates.
-    for (int frame = 0; frame < 55; ++frame) {
-        harness.frame(1);
-    }
+    harness.frames(55); // a spark lives at most 54 updates
     EXPECT_EQ(5, harness.scene.objectList.count());
     EXPECT_EQ(baseline, gdiCount::live());
 }

@@ -8,16 +8,10 @@
 #include "rope_chase/rope.h"
 #include "rope_chase/rope_chase_scene.h"
 
-#include <string>
 #include <vector>
 
 namespace {
 constexpr COLORREF ropeBlue = RGB(0, 55, 155);
-
-void expectAt(float x, float y, const Vec2& point, const char* what) {
-    EXPECT_NEAR(x, point.x, 1e-3) << what;
-    EXPECT_NEAR(y, point.y, 1e-3) << what;
-}
 } // namespace
 
 TEST(MoveToward, StepsTowardTheTargetLandsOnItWithinAStepAndStaysWithinAMillionth) {
@@ -72,9 +66,8 @@ TEST(Rope, EachTickPullsThePointsTowardTheirNeighboursFromTheHead) {
         rope.step(surface.dc(), c.ticks);
         for (std::size_t back = 0; back < rope.points.size(); ++back) {
             const Vec2 expected = back < c.moved.size() ? c.moved[back] : Vec2();
-            const std::string what = std::to_string(back) + " behind the head";
-            expectAt(expected.x, expected.y, rope.points[rope.points.size() - 1 - back],
-                     what.c_str());
+            EXPECT_TRUE(isAt(rope.points[rope.points.size() - 1 - back], expected.x, expected.y))
+                << back << " behind the head";
         }
         EXPECT_FALSE(rope.isDead());
     }
@@ -106,10 +99,10 @@ TEST(RopeChaseScene, TheSecondRopeFollowsAPointThirtyPixelsRightOfAndBelowTheMou
     const auto* second = static_cast<const Rope*>(scene.objectList.get(1));
 
     scene.onMouseMove(0, at(150, 300));
-    expectAt(180.0f, 330.0f, scene.mouseOffset, "offset anchor");
+    EXPECT_TRUE(isAt(scene.mouseOffset, 180, 330));
     harness.frame(4);
-    expectAt(150.0f, 300.0f, first->points[99], "first head");
-    expectAt(180.0f, 330.0f, second->points[99], "second head");
+    EXPECT_TRUE(isAt(first->points[99], 150, 300));
+    EXPECT_TRUE(isAt(second->points[99], 180, 330));
     EXPECT_STREQ("num of object : 2 ", scene.overlayText());
 }
 
@@ -120,13 +113,13 @@ TEST(RopeChaseScene, ALeftClickBurstsWhereTheMouseLastMoved) {
     scene.onLeftDown(0, at(300, 300));
     const auto* atOrigin = static_cast<const FireworkBurst*>(scene.objectList.get(2));
     ASSERT_NE(nullptr, atOrigin);
-    expectAt(0.0f, 0.0f, atOrigin->position, "before any movement");
+    EXPECT_TRUE(isAt(atOrigin->position, 0, 0)) << "before any movement";
 
     scene.onMouseMove(0, at(50, 60));
     scene.onLeftDown(0, at(300, 300));
     const auto* atMouse = static_cast<const FireworkBurst*>(scene.objectList.get(3));
     ASSERT_NE(nullptr, atMouse);
-    expectAt(50.0f, 60.0f, atMouse->position, "the last movement, not the click");
+    EXPECT_TRUE(isAt(atMouse->position, 50, 60)) << "the last movement, not the click";
     EXPECT_EQ(100, atMouse->sparks.count());
 
     scene.onRightDown(0, at(70, 80));

@@ -6,9 +6,13 @@
 #include "frame_steps.h"
 #include "hidden_window.h"
 #include "test_surface.h"
+#include "vec2.h"
 
 #include "random_draws.h"
 
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <vector>
 
 constexpr int clientWidth = 800;
@@ -31,7 +35,23 @@ template <class Scene> struct SceneHarness {
         drawSceneFrame(surface.dc(), surface.area(),
                        [&](HDC target) { scene.renderFrame(target, elapsedTicks); });
     }
+    // Several frames of one tick each.
+    void frames(int count) {
+        for (int i = 0; i < count; ++i) {
+            frame(1);
+        }
+    }
 };
+
+// Whether a point lies within tolerance of (x, y) on both axes.
+inline ::testing::AssertionResult isAt(const Vec2& point, double x, double y,
+                                       double tolerance = 1e-3) {
+    if (std::fabs(point.x - x) <= tolerance && std::fabs(point.y - y) <= tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "(" << point.x << ", " << point.y << ") is not at (" << x << ", " << y << ")";
+}
 
 // The lParam of a mouse message at (x, y).
 inline LPARAM at(int x, int y) {

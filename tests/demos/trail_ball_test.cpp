@@ -46,8 +46,7 @@ COLORREF grey(int level) {
 TEST_F(TrailBallTest, StartsAtARandomPointDrawnYFirst) {
     const std::vector<int> draws = drawsAfterSeed(3, 2);
     TrailBall ball(&mouse, &mousePrevious, &button, &bounds);
-    EXPECT_FLOAT_EQ(static_cast<float>(100 + draws[1] % 300), ball.position.x);
-    EXPECT_FLOAT_EQ(static_cast<float>(100 + draws[0] % 300), ball.position.y);
+    EXPECT_TRUE(isAt(ball.position, 100 + draws[1] % 300, 100 + draws[0] % 300, 0));
     EXPECT_FALSE(ball.isDead());
 }
 
@@ -76,9 +75,9 @@ TEST_F(TrailBallTest, ThreeTicksMoveThreeTimesAndDrawOnlyTheLast) {
     EXPECT_NEAR(100.0f + 90.0f + secondStep + thirdStep, ball->position.x, 1e-3);
     EXPECT_NEAR(thirdStep * friction, ball->velocity.x, 1e-3);
     // The trail covers only the third move, from about 277 to 361.
-    EXPECT_EQ(white, surface.pixel(100, 300));
-    EXPECT_EQ(white, surface.pixel(190, 300));
-    EXPECT_EQ(white, surface.pixel(250, 300));
+    for (const int x : {100, 190, 250}) {
+        EXPECT_EQ(white, surface.pixel(x, 300)) << x;
+    }
     EXPECT_EQ(grey(15), surface.pixel(361, 300));
 }
 
@@ -115,51 +114,46 @@ TEST_F(TrailBallTest, IsThrownWithTheLastMouseMovementAfterBeingHeldStill) {
     ball->step(surface.dc(), 1);
     ASSERT_TRUE(ball->grabbed);
     moveMouse(210, 205);
-    ball->step(surface.dc(), 1);
-    // Held still for a while: the mouse difference stays that of the last movement.
-    ball->step(surface.dc(), 1);
-    ball->step(surface.dc(), 1);
+    // The movement's frame, then two held still: the mouse difference stays that of the move.
+    for (int frame = 0; frame < 3; ++frame) {
+        ball->step(surface.dc(), 1);
+    }
     EXPECT_NEAR(220.0, ball->position.x, 1e-3); // drawn one movement ahead of the mouse
 
     button = TrailBall::buttonUp;
     ball->step(surface.dc(), 1);
     EXPECT_FALSE(ball->grabbed);
-    EXPECT_NEAR(10.0 * friction, ball->velocity.x, 1e-4);
-    EXPECT_NEAR(5.0 * friction, ball->velocity.y, 1e-4);
-
+    EXPECT_TRUE(isAt(ball->velocity, 10.0 * friction, 5.0 * friction, 1e-4));
     ball->step(surface.dc(), 1);
-    EXPECT_NEAR(220.0 + 10.0 * friction, ball->position.x, 1e-3);
-    EXPECT_NEAR(210.0 + 5.0 * friction, ball->position.y, 1e-3);
+    EXPECT_TRUE(isAt(ball->position, 220.0 + 10.0 * friction, 210.0 + 5.0 * friction));
 }
 
 TEST_F(TrailBallTest, IsClampedAndReflectedAfterTheClientAreaShrinks) {
     auto ball = makeBall(700.0f, 500.0f, Vec2(3.0f, 4.0f));
     bounds = RECT{0, 0, 400, 300};
     ball->step(surface.dc(), 1);
-
-    EXPECT_NEAR(-3.0 * friction, ball->velocity.x, 1e-4);
-    EXPECT_NEAR(-4.0 * friction, ball->velocity.y, 1e-4);
-    EXPECT_NEAR(380.0 - 3.0, ball->position.x, 1e-3);
-    EXPECT_NEAR(280.0 - 4.0, ball->position.y, 1e-3);
+    EXPECT_TRUE(isAt(ball->velocity, -3.0 * friction, -4.0 * friction, 1e-4));
+    EXPECT_TRUE(isAt(ball->position, 380.0 - 3.0, 280.0 - 4.0));
 }
 
 // Bounced on the truncated position (20.5 is not left of 20, 19.5 is above it); in an area
 // narrower than the ball both clamps of an axis apply in order (left then right, bottom then
 // top), reflecting twice.
 TEST_F(TrailBallTest, BouncesOnItsTruncatedPositionAndClampsBothSidesInOrder) {
-    auto ball = makeBall(20.5f, 19.5f, Vec2(-1.0f, 0.0f));
-    ball->keepInside();
-    EXPECT_FLOAT_EQ(20.5f, ball->position.x);
-    EXPECT_FLOAT_EQ(-1.0f, ball->velocity.x);
-    EXPECT_FLOAT_EQ(20.0f, ball->position.y);
-
-    auto narrow = makeBall(15.0f, 15.0f, Vec2(2.0f, 3.0f));
-    bounds = RECT{0, 0, 30, 30};
-    narrow->keepInside();
-    EXPECT_FLOAT_EQ(10.0f, narrow->position.x);
-    EXPECT_FLOAT_EQ(20.0f, narrow->position.y);
-    EXPECT_FLOAT_EQ(2.0f, narrow->velocity.x);
-    EXPECT_FLOAT_EQ(3.0f, narrow->velocity.y);
+    const struct {
+        const char* what;
+        RECT area;
+        Vec2 start, velocity, end, endVelocity;
+    } cases[] = {{"truncated", bounds, {20.5f, 19.5f}, {-1, 0}, {20.5f, 20.0f}, {-1, 0}},
+                 {"narrow", {0, 0, 30, 30}, {15, 15}, {2, 3}, {10, 20}, {2, 3}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bounds = c.area;
+        auto ball = makeBall(c.start.x, c.start.y, c.velocity);
+        ball->keepInside();
+        EXPECT_TRUE(isAt(ball->position, c.end.x, c.end.y, 0));
+        EXPECT_TRUE(isAt(ball->velocity, c.endVelocity.x, c.endVelocity.y, 0));
+    }
 }
 
 TEST_F(TrailBallTest, OwnsTwentyFiveBrushesAndAPenUntilDestroyed) {
@@ -200,8 +194,7 @@ TEST(BallTossScene, MouseRowsTrackTheMouseAndTheLeftButton) {
     EXPECT_FLOAT_EQ(30.0f, scene.mousePrevious.x);
     const auto* burst = static_cast<const FireworkBurst*>(scene.objectList.get(5));
     ASSERT_NE(nullptr, burst);
-    EXPECT_FLOAT_EQ(250.0f, burst->position.x);
-    EXPECT_FLOAT_EQ(260.0f, burst->position.y);
+    EXPECT_TRUE(isAt(burst->position, 250, 260, 0));
     EXPECT_EQ(100, burst->sparks.count());
 }
 

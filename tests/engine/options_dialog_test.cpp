@@ -8,12 +8,6 @@
 #include <string>
 
 namespace {
-int parsed(const char* text, int previous) {
-    int value = previous;
-    parseDimension(text, value);
-    return value;
-}
-
 std::string controlText(HWND dialog, int id) {
     char text[64] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
@@ -40,7 +34,9 @@ TEST(OptionsDialogEntries, AreReadAsDecimalsFromTheFirstNineCharactersOrKeepTheP
                    {"999999999999", 0, 999999999},
                    {"12345678x9", 0, 12345678}};
     for (const auto& entry : entries) {
-        EXPECT_EQ(entry.read, parsed(entry.text, entry.previous)) << '"' << entry.text << '"';
+        int value = entry.previous;
+        parseDimension(entry.text, value);
+        EXPECT_EQ(entry.read, value) << '"' << entry.text << '"';
     }
 }
 

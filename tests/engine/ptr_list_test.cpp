@@ -12,7 +12,7 @@ namespace {
 // An entry that records in a shared log when it is asked whether it is dead and when it is
 // destroyed.
 struct Probe {
-    Probe(int probeId, bool dead, std::vector<std::string>* probeLog)
+    Probe(int probeId, bool dead = false, std::vector<std::string>* probeLog = nullptr)
         : id(probeId), isDeadAnswer(dead), log(probeLog) {}
     ~Probe() { record("delete"); }
     bool isDead() const {
@@ -58,7 +58,7 @@ TEST(PtrListGrowth, GrowsByOneHundredAndOneKeepingOrderAndTheSentinel) {
     EXPECT_EQ(nullptr, list.data());
     std::vector<Probe*> added;
     for (int i = 0; i < 203; ++i) {
-        added.push_back(new Probe(i, false, nullptr));
+        added.push_back(new Probe(i));
         list.add(added.back());
         const int expectedCapacity = i < 101 ? 101 : i < 202 ? 202 : 303;
         ASSERT_EQ(expectedCapacity, list.capacity()) << "after add number " << i + 1;
@@ -74,7 +74,7 @@ TEST(PtrListAccess, AddChainsAndGetAtOrBeyondTheEndIsNull) {
     PtrList<Probe> never;
     EXPECT_EQ(nullptr, never.get(0));
     PtrList<Probe> list;
-    list.add(new Probe(0, false, nullptr)).add(new Probe(1, false, nullptr));
+    list.add(new Probe(0)).add(new Probe(1));
     EXPECT_EQ((std::vector<int>{0, 1}), ids(list));
     EXPECT_EQ(nullptr, list.get(2));
     EXPECT_EQ(nullptr, list.get(500));
@@ -149,7 +149,7 @@ TEST(PtrListClear, ListIsFilledAgainFromTheFirstCapacity) {
     PtrList<Probe> list;
     fill(list, std::vector<bool>(150, false));
     list.clear();
-    list.add(new Probe(7, false, nullptr));
+    list.add(new Probe(7));
     EXPECT_EQ(101, list.capacity());
     EXPECT_EQ((std::vector<int>{7}), ids(list));
     EXPECT_TRUE(hasSentinel(list));

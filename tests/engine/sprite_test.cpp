@@ -52,49 +52,45 @@ void expectAllFieldsZero(const Sprite& sprite) {
 }
 } // namespace
 
-TEST(SpriteDraw, DrawsTheCellThroughTheMaskOrOpaquely) {
+TEST(SpriteDraw, DrawsTheCellAtItsColumnAndRowThroughTheMaskOrOpaquely) {
     // Through the mask the background shows where the mask is white; opaquely the cell's black
-    // pixels are copied too.
+    // pixels are copied too. One sprite placed in turn at each cell of its picture draws it.
     struct Case {
         const char* what;
         int picture, mask;
         bool masked;
-        int surfaceSize, left, top;
+        int cellSize, surfaceSize, left, top;
+        int cellsPerSide; // drawn row by row, column by column
         pointerShapes::PixelSet lit;
         COLORREF litColor, unlitColor;
     };
     const Case cases[] = {
-        {"masked cross-hair", IDB_POINTER, IDB_POINTER_MASK, true, 48, 5, 9,
+        {"masked cross-hair", IDB_POINTER, IDB_POINTER_MASK, true, 32, 48, 5, 9, 1,
          pointerShapes::crosshair(), yellow, teal},
-        {"unmasked arrow", IDB_DEMO_ARROW, IDB_DEMO_ARROW_MASK, false, 40, 4, 2,
+        {"unmasked arrow", IDB_DEMO_ARROW, IDB_DEMO_ARROW_MASK, false, 32, 40, 4, 2, 1,
+         pointerShapes::arrow(), red, black},
+        {"unmasked arrow in cells", IDB_DEMO_ARROW, IDB_DEMO_ARROW_MASK, false, 16, 24, 3, 5, 2,
          pointerShapes::arrow(), red, black},
     };
     HiddenWindow window(100, 100);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         Sprite sprite;
-        ASSERT_TRUE(sprite.load(window.handle(), c.picture, c.mask, 32, 32, c.masked));
-        EXPECT_EQ(c.masked, sprite.mask != nullptr);
+        ASSERT_TRUE(
+            sprite.load(window.handle(), c.picture, c.mask, c.cellSize, c.cellSize, c.masked))
+            << c.what;
+        EXPECT_EQ(c.masked, sprite.mask != nullptr) << c.what;
         TestSurface surface(c.surfaceSize, c.surfaceSize, teal);
-        sprite.place(c.left, c.top, 0, 0);
-        sprite.draw(surface.dc());
-        expectCell(surface, c.left, c.top, 32, c.lit, 0, 0, c.litColor, c.unlitColor);
-    }
-}
-
-TEST(SpriteDraw, ColumnAndRowSelectTheSourceCell) {
-    HiddenWindow window(100, 100);
-    Sprite sprite;
-    ASSERT_TRUE(sprite.load(window.handle(), IDB_DEMO_ARROW, IDB_DEMO_ARROW_MASK, 16, 16, false));
-    TestSurface surface(24, 24, teal);
-    const int cells[][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
-    for (const auto& cell : cells) {
-        SCOPED_TRACE("column " + std::to_string(cell[0]) + ", row " + std::to_string(cell[1]));
-        surface.fill(teal);
-        sprite.place(3, 5, cell[0], cell[1]);
-        sprite.draw(surface.dc());
-        expectCell(surface, 3, 5, 16, pointerShapes::arrow(), cell[0] * 16, cell[1] * 16, red,
-                   black);
+        for (int cell = 0; cell < c.cellsPerSide * c.cellsPerSide; ++cell) {
+            const int column = cell % c.cellsPerSide;
+            const int row = cell / c.cellsPerSide;
+            SCOPED_TRACE(std::string(c.what) + ": column " + std::to_string(column) + ", row " +
+                         std::to_string(row));
+            surface.fill(teal);
+            sprite.place(c.left, c.top, column, row);
+            sprite.draw(surface.dc());
+            expectCell(surface, c.left, c.top, c.cellSize, c.lit, column * c.cellSize,
+                       row * c.cellSize, c.litColor, c.unlitColor);
+        }
     }
 }
 

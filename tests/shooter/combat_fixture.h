@@ -69,12 +69,11 @@ inline const BurstPalette* paletteOf(const Entity* burst) {
         const int r = GetRValue(sparks.get(i)->colour), g = GetGValue(sparks.get(i)->colour);
         const int b = GetBValue(sparks.get(i)->colour), width = sparks.get(i)->penWidth;
         const BurstPalette* palette =
-            width == 5 && r >= 20 && g < 25 && b < 25    ? &redBursts
-            : width == 3 && r < 80 && g >= 100 && b < 80 ? &greenBursts
-            : width == 3 && r >= 80 && r < 130 && g >= 80 && g < 130 && b >= 150
-                ? &blueBursts
-            : width == 2 && b == 0 ? &randomBursts
-                                   : none;
+            width == 5 && r >= 20 && g < 25 && b < 25                            ? &redBursts
+            : width == 3 && r < 80 && g >= 100 && b < 80                         ? &greenBursts
+            : width == 3 && r >= 80 && r < 130 && g >= 80 && g < 130 && b >= 150 ? &blueBursts
+            : width == 2 && b == 0                                               ? &randomBursts
+                                                                                 : none;
         seen = i == 0 || palette == seen ? palette : none;
     }
     return seen;

@@ -164,45 +164,36 @@ TEST(ShooterFrame, AdvancesTheGameOncePerTickAndDrawsNothingWithoutATick) {
 
 // The pointer's place for a mouse point: the cross-hair centred on it, clipped at the surface's
 // corner; the variant's arrow with its corner (its tip) at the mouse.
-struct PointerCase {
-    const ShooterProgram* program;
-    int mouse;
-    int corner;
-};
+TEST(ShooterFrame, PutsThePointerSpritesHotSpotOnTheMouse) {
+    struct Case {
+        const ShooterProgram* program;
+        int mouse;
+        int corner;
+    };
+    for (const Case& c : {Case{&shooterProgram, 116, 100}, Case{&shooterProgram, 5, -11},
+                          Case{&variantProgram, 100, 100}}) {
+        SCOPED_TRACE(std::string(c.program->name) + " mouse " + std::to_string(c.mouse));
+        BuiltGame built(1100, 1000, DefWindowProcA, *c.program);
+        // The sprite by itself at the expected corner, for comparison.
+        TestSurface reference(200, 200);
+        Sprite& cursor = *built.world().spriteList.get(0);
+        cursor.place(c.corner, c.corner, 0, 0);
+        cursor.draw(reference.dc());
 
-void PrintTo(const PointerCase& c, std::ostream* out) {
-    *out << c.program->name << " mouse " << c.mouse;
-}
-
-class PointerPlace : public ::testing::TestWithParam<PointerCase> {};
-
-INSTANTIATE_TEST_SUITE_P(BothLooks, PointerPlace,
-                         ::testing::Values(PointerCase{&shooterProgram, 116, 100},
-                                           PointerCase{&shooterProgram, 5, -11},
-                                           PointerCase{&variantProgram, 100, 100}));
-
-TEST_P(PointerPlace, PutsTheSpritesHotSpotOnTheMouse) {
-    const PointerCase c = GetParam();
-    BuiltGame built(1100, 1000, DefWindowProcA, *c.program);
-    // The sprite by itself at the expected corner, for comparison.
-    TestSurface reference(200, 200);
-    Sprite& cursor = *built.world().spriteList.get(0);
-    cursor.place(c.corner, c.corner, 0, 0);
-    cursor.draw(reference.dc());
-
-    // Only the pointer: an empty world with the mouse at (mouse, mouse).
-    TestSurface surface(200, 200);
-    built.world().clearForRestart();
-    built.world().mouse = Vec2(c.mouse, c.mouse);
-    built.runFrame(surface, 1);
-    int drawn = 0;
-    for (int y = 0; y < 200; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            ASSERT_EQ(surface.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
-            drawn += surface.pixel(x, y) != RGB(255, 255, 255) ? 1 : 0;
+        // Only the pointer: an empty world with the mouse at (mouse, mouse).
+        TestSurface surface(200, 200);
+        built.world().clearForRestart();
+        built.world().mouse = Vec2(c.mouse, c.mouse);
+        built.runFrame(surface, 1);
+        int drawn = 0;
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                ASSERT_EQ(surface.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
+                drawn += surface.pixel(x, y) != RGB(255, 255, 255) ? 1 : 0;
+            }
         }
+        EXPECT_GT(drawn, 0);
     }
-    EXPECT_GT(drawn, 0);
 }
 
 // A game whose frames wait at their start until the test lets them go; a frame that finds its

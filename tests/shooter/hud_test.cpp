@@ -14,13 +14,14 @@ constexpr COLORREF red = RGB(255, 0, 0);
 constexpr COLORREF black = RGB(0, 0, 0);
 constexpr COLORREF grey = RGB(200, 200, 200);
 
+// Draws a game's heads-up display alone into a surface of its client's size.
+void drawHud(BuiltGame& built, TestSurface& surface) {
+    drawSceneFrame(surface.dc(), surface.area(),
+                   [&](HDC target) { built.world().lastList.get(0)->draw(target); });
+}
+
 class HudTest : public ::testing::Test {
 protected:
-    // Draws the heads-up display alone into a surface of the client's size.
-    void drawHud() {
-        drawSceneFrame(surface.dc(), surface.area(),
-                       [&](HDC target) { built.world().lastList.get(0)->draw(target); });
-    }
     std::vector<DrawnText> hudTexts() {
         return textsDrawnBy([this](HDC dc) { built.world().lastList.get(0)->draw(dc); });
     }
@@ -35,8 +36,7 @@ TEST(HudPanel, IsLightGreyInABlackFrameAtTheClientsRightEdge) {
     for (const auto& [width, height] : {std::pair{1100, 1000}, std::pair{800, 600}}) {
         BuiltGame built(width, height);
         TestSurface surface(width, height);
-        drawSceneFrame(surface.dc(), surface.area(),
-                       [&](HDC target) { built.world().lastList.get(0)->draw(target); });
+        drawHud(built, surface);
         const int panel = width - 100;
         EXPECT_EQ(surface.pixel(panel, 500), black) << width;
         EXPECT_EQ(surface.pixel(width - 1, 500), black) << width;
@@ -66,7 +66,7 @@ TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPointUnderItsPercentage) {
         if (c.health == 0) {
             built.world().objectList.removeDead();
         }
-        drawHud();
+        drawHud(built, surface);
         const int split = 100 + 2 * c.health;
         // Below the percentage, down the bar's middle column.
         for (int row = 120; row < 300; ++row) {

@@ -185,8 +185,8 @@ TEST_F(PlayerTest, DiesAtTheContactThatTakesTheLastHealth) {
 // Each tick of contact leaves a burst of 30 sparks where the player stands and its death one of
 // 100 more: red sparks in the shooter, random colours in the variant.
 TEST(PlayerDamage, LeavesThirtySparksPerContactAndAHundredAtDeathInTheLooksColours) {
-    for (const auto& [program, palette] : {std::pair{&shooterProgram, &redBursts},
-                                           std::pair{&variantProgram, &randomBursts}}) {
+    for (const auto& [program, palette] :
+         {std::pair{&shooterProgram, &redBursts}, std::pair{&variantProgram, &randomBursts}}) {
         BuiltGame built(1100, 1000, DefWindowProcA, *program);
         built.world().solidList.add(new TouchingEnemy);
         built.player().life = 20;

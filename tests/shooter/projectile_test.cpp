@@ -56,9 +56,9 @@ TEST(BoltFlight, ThroughACornerLeavesTwoWallBurstsInOneUpdate) {
         int sparks;
         const BurstPalette* palette;
     };
-    for (const Case& c : {Case{&greenBoltLook, 10, &greenBursts},
-                          Case{&blueBoltLook, 10, &blueBursts},
-                          Case{&greyBoltLook, 20, &randomBursts}}) {
+    for (const Case& c :
+         {Case{&greenBoltLook, 10, &greenBursts}, Case{&blueBoltLook, 10, &blueBursts},
+          Case{&greyBoltLook, 20, &randomBursts}}) {
         CombatWorld scene;
         Bolt* bolt = scene.addObject(new Bolt(&scene.world, 990, 990, quarterTurn, 20.0f, *c.kind));
         bolt->update();

@@ -30,9 +30,14 @@ protected:
         scene.world.algorithmList.add(spawner);
     }
 
-    // A tick of the spawner and the removal of destroyed enemies, as the frame runs them.
-    void spawnerTick() {
-        spawner->update();
+    // Ticks of the spawner, each followed by the removal of destroyed enemies as the frame runs.
+    void spawnerTicks(int ticks = 1) {
+        for (int tick = 0; tick < ticks; ++tick) {
+            spawner->update();
+            removeDestroyed();
+        }
+    }
+    void removeDestroyed() {
         scene.world.algorithmList.removeDead();
         scene.world.solidList.removeDead();
     }
@@ -58,13 +63,11 @@ public:
 
 TEST_F(Game, ReleasesFiftyEnemiesInFiftyTicksThenWaitsWhileTheyLive) {
     for (int tick = 1; tick <= 50; ++tick) {
-        spawnerTick();
+        spawnerTicks();
         EXPECT_EQ(enemies(), tick);
     }
     EXPECT_EQ(spawner->life, 50);
-    for (int tick = 0; tick < 100; ++tick) {
-        spawnerTick();
-    }
+    spawnerTicks(100);
     EXPECT_EQ(enemies(), 50);
     EXPECT_EQ(spawner->enemyCount, 50);
     EXPECT_EQ(scene.objects(), 1);
@@ -78,7 +81,7 @@ TEST_F(Game, EachReleaseDrawsCornerThenSpeedThenDirection) {
         const double speed = (nextRandom() % 100) * 0.1 + 1.0;
         const double direction = 5.0 - (nextRandom() % 100) * 0.1;
         seedRandom(seed);
-        spawnerTick();
+        spawnerTicks();
         EXPECT_EQ(drawsSince(seed), 3);
         const Enemy* released = enemy(enemies() - 1);
         EXPECT_EQ(released->outline.position.x, static_cast<float>(corners[corner][0])) << seed;
@@ -93,7 +96,7 @@ TEST_F(Game, ReleasesNinetyNineEnemiesAndIsWonOnTheSecondUpdateAfterTheLastKill)
     int tick = 0;
     while (spawner->life > 1 && tick < 1000) {
         const int remaining = spawner->life;
-        spawnerTick();
+        spawnerTicks();
         released += remaining - spawner->life;
         destroyEveryEnemy();
         tick += 1;
@@ -104,11 +107,10 @@ TEST_F(Game, ReleasesNinetyNineEnemiesAndIsWonOnTheSecondUpdateAfterTheLastKill)
     spawner->update();
     EXPECT_EQ(spawner->enemyCount, 1);
     EXPECT_EQ(scene.objects(), 1);
-    scene.world.algorithmList.removeDead();
-    scene.world.solidList.removeDead();
+    removeDestroyed();
     EXPECT_FALSE(spawnerGone());
 
-    spawnerTick();
+    spawnerTicks();
     EXPECT_TRUE(spawnerGone());
     ASSERT_EQ(scene.objects(), 2);
     EXPECT_EQ(textsOf(scene.object(1)), won);
@@ -122,19 +124,17 @@ TEST_F(Game, ReleasesNinetyNineEnemiesAndIsWonOnTheSecondUpdateAfterTheLastKill)
 TEST_F(Game, IsNeverWonWhileAnEnemyLives) {
     spawner->life = 1;
     scene.addEnemy(500, 200);
-    for (int tick = 0; tick < 50; ++tick) {
-        spawnerTick();
-    }
+    spawnerTicks(50);
     EXPECT_FALSE(spawnerGone());
     EXPECT_EQ(scene.objects(), 1);
     EXPECT_EQ(enemies(), 1);
 }
 
 TEST_F(Game, IsLostOnceThePlayerIsGoneAndPostsNoSecondText) {
-    spawnerTick();
+    spawnerTicks();
     player->life = 0;
     scene.world.objectList.removeDead();
-    spawnerTick();
+    spawnerTicks();
     EXPECT_TRUE(spawnerGone());
     ASSERT_EQ(scene.objects(), 1);
     EXPECT_EQ(textsOf(scene.object(0)), lost);
@@ -146,22 +146,20 @@ TEST_F(Game, WithNeitherPlayerNorEnemiesLeftIsLost) {
     spawner->life = 1;
     player->life = 0;
     scene.world.objectList.removeDead();
-    spawnerTick();
+    spawnerTicks();
     ASSERT_EQ(scene.objects(), 1);
     EXPECT_EQ(textsOf(scene.object(0)), lost);
 }
 
 TEST_F(Game, ReleasesAsManyEnemiesAsKillsMakeRoomFor) {
-    for (int tick = 0; tick < 50; ++tick) {
-        spawnerTick();
-    }
+    spawnerTicks(50);
     enemy(0)->life = 0;
     enemy(1)->life = 0;
     enemy(2)->life = 0;
     // The next update still counts the three destroyed enemies; then 47 live enemies against
     // 50 to come allow releases until the live count meets the falling remainder.
     for (const int expected : {47, 48, 49, 49}) {
-        spawnerTick();
+        spawnerTicks();
         EXPECT_EQ(enemies(), expected);
     }
     EXPECT_EQ(spawner->life, 48);
