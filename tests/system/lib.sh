@@ -11,6 +11,10 @@ SYSTEM_DIR="$REPO_ROOT/tests/system"
 WORK_DIR=$(mktemp -d)
 PROGRAM_PID="" # the Wine process of the started program, and its process group
 EXIT_CODE=""   # the started program's exit code, once wait_for_exit has seen it end
+# What the waits for the started program's windows, checks and end are multiplied by: under
+# QEMU's emulator a 32-bit program takes about a minute to show its first window, and each new
+# step (a box, the next window, the end) seconds.
+WAIT_FACTOR=1
 LAST_SHOT=""
 OWN_PREFIX=no
 
@@ -56,6 +60,8 @@ trap 'exit 1' TERM INT
 # and outlives the program (see tools/wine-exec.sh).
 start_program() {
     PROBE="$(dirname "$1")/window_probe.exe"
+    WAIT_FACTOR=1
+    runs_emulated "$1" && WAIT_FACTOR=10
     setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
@@ -114,7 +120,7 @@ find_window() {
 
 # wait_for_window TITLE [SECONDS]: the same, waiting for the window to show.
 wait_for_window() {
-    local deadline=$((SECONDS + ${2:-30}))
+    local deadline=$((SECONDS + ${2:-30} * WAIT_FACTOR))
     while [ $SECONDS -lt $deadline ] && program_running; do
         find_window "$1" && return 0
         sleep 0.2
@@ -210,13 +216,15 @@ shot() {
 
 # new_frames WINDOW FILE [COUNT]: takes screenshots of the window until its picture has changed
 # COUNT times (the status line changes with every frame painted), leaving the last in FILE.
+# Fails (returns 1) when the program ends or its picture stays the same for 15 s.
 new_frames() {
-    local window=$1 file=$2 count=${3:-1} previous="$WORK_DIR/previous.${2##*.}"
+    local window=$1 file=$2 count=${3:-1} previous="$WORK_DIR/previous.${2##*.}" deadline
     shot "$file" "$window"
     while [ "$count" -gt 0 ]; do
         cp "$file" "$previous"
+        deadline=$((SECONDS + 15 * WAIT_FACTOR))
         while shot "$file" "$window" && cmp -s "$file" "$previous"; do
-            program_running || return 1
+            program_running && [ $SECONDS -lt $deadline ] || return 1
         done
         count=$((count - 1))
     done
@@ -225,7 +233,7 @@ new_frames() {
 # wait_until SECONDS COMMAND...: runs the command (a check that takes its own screenshot) until
 # it succeeds; fails (returns 1) when the time is up or the program has ended.
 wait_until() {
-    local deadline=$((SECONDS + $1))
+    local deadline=$((SECONDS + $1 * WAIT_FACTOR))
     shift
     until "$@"; do
         program_running && [ $SECONDS -lt $deadline ] || return 1
@@ -254,7 +262,7 @@ pixels() { python3 "$SYSTEM_DIR/pixels.py" "$@"; }
 # wait_for_exit [SECONDS]: waits for the program to end and sets EXIT_CODE to its exit code;
 # fails if it still runs after that many seconds.
 wait_for_exit() {
-    local deadline=$((SECONDS + ${1:-20}))
+    local deadline=$((SECONDS + ${1:-20} * WAIT_FACTOR))
     while program_running; do
         [ $SECONDS -lt $deadline ] || return 1
         sleep 0.2
