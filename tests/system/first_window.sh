@@ -8,24 +8,10 @@
 set -u
 source "$(dirname "$0")/lib.sh"
 
-# All the programs start at once: under QEMU's emulator each takes about a minute of CPU to
-# start, and two cores start two at a time. Each is driven only once all show their first
-# windows, so that no window that opens later takes the keyboard focus from the one driven.
-# Those not closed yet are ended when the script ends.
-programs=("$@") pids=() closed=0
-for exe in "${programs[@]}"; do
+for exe in "$@"; do
     start_program "$exe"
-    pids+=("$PROGRAM_PID")
-done
-trap 'for PROGRAM_PID in "${pids[@]:closed}"; do stop_program; done; cleanup' EXIT
-for next in "${!programs[@]}"; do
-    PROGRAM_PID=${pids[next]}
-    wait_for_window '^(Option Window|Game)$' 60 >/dev/null ||
-        fail "$(basename "${programs[next]}") showed neither its options dialog nor its window Game"
-done
-for next in "${!programs[@]}"; do
-    exe=${programs[next]} PROGRAM_PID=${pids[next]}
-    window=$(find_window '^(Option Window|Game)$')
+    window=$(wait_for_window '^(Option Window|Game)$') ||
+        fail "$(basename "$exe") showed neither its options dialog nor its window Game"
     what="showed its first window"
     if is_shooter "$exe"; then
         press "$window" Return
@@ -36,6 +22,5 @@ for next in "${!programs[@]}"; do
         what="went through its options dialog and help box to drawn frames"
     fi
     close_with "$window" Escape
-    closed=$((closed + 1))
     echo "PASS: $(basename "$exe") $what and ended with exit code 0"
 done
