@@ -97,7 +97,7 @@ EMULATED_UNIT_TESTS='-EngineStress*:*PensOfManyBursts*:*HeldWeapon*'
 # three at once, since each spends most of its time starting. Fails unless every program of the
 # archive passed.
 run_smoke_under_emulation() {
-    local output=build/win32/smoke-programs.txt expected passed tests=0 program i
+    local output=build/win32/smoke-programs.txt expected passed tests=0 program i count
     local programs=(engine_tests demo_tests shooter_tests) pids=()
     log "smoke of the 32-bit build under QEMU's emulator: the programs of its release archive"
     tools/check_release.sh --start build/win32 2>&1 | tee "$output" || failed=yes
@@ -116,7 +116,8 @@ run_smoke_under_emulation() {
     for i in "${!programs[@]}"; do
         program=${programs[i]} output="build/win32/${programs[i]}-emulated.txt"
         if wait "${pids[i]}"; then
-            tests=$((tests + $(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$output")))
+            count=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$output")
+            tests=$((tests + ${count:-0}))
         else
             grep -E '^\[  FAILED  \]|Failure' "$output" >&2 || tail -n 20 "$output" >&2
             log "$program FAILED under QEMU's emulator"
