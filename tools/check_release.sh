@@ -4,7 +4,8 @@
 # imports nothing but Windows' own DLLs and whose version resource names the product, the
 # program and the project's version; the read-me names the version and the commit. With
 # --start, every program of the unpacked archive is then started under the Wine of its kind until
-# its first window shows, and closed (on the display and in the Wine prefix the caller set up).
+# its first window shows (a shooter on to drawn frames), and closed (on the display and in the
+# Wine prefix the caller set up).
 #     tools/check_release.sh [--start] BUILD_DIR
 set -euo pipefail
 start=no

@@ -3,9 +3,13 @@
 
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Wine's two loaders: 64-bit programs run under wine64, 32-bit ones under wine (Debian's
-# wine32:i386), both in one 64-bit prefix that has syswow64.
+# wine32:i386), both in one 64-bit prefix that has syswow64. WINE32 is what starts the 32-bit
+# loader: the loader itself, or, once can_run_32bit has chosen QEMU's user-mode emulator in a
+# namespace of its own (ARENA_WINE32, passed on to every script this one starts), the launcher
+# that runs it there.
 WINE64=/usr/lib/wine/wine64
-WINE32=/usr/lib/wine/wine
+WINE32_LOADER=/usr/lib/wine/wine
+WINE32=${ARENA_WINE32:-$WINE32_LOADER}
 WINESERVER=/usr/lib/wine/wineserver
 # The Wine prefix the scripts and the tests share, for the programs of both builds.
 SHARED_PREFIX="$REPO_ROOT/build/wineprefix"
@@ -90,23 +94,131 @@ ensure_display() {
     start_display
 }
 
-# Whether this machine runs 32-bit programs: some kernels refuse 32-bit executables ("Exec
-# format error"), and then the 32-bit Wine cannot start at all. Sets WHY_NO_32BIT when not.
+# Whether this machine runs 32-bit programs, and how. Some kernels refuse 32-bit executables
+# ("Exec format error"); there QEMU's user-mode emulator runs the 32-bit Wine instead, about a
+# minute of CPU for each process to start: enough for a smoke of the 32-bit build, too slow for
+# the whole suite, and the engine's thread storms kill the emulator. ARENA_FORCE_QEMU_32BIT=1
+# takes the emulated way even where the kernel runs 32-bit programs, to try it out. Sets and
+# exports ARENA_32BIT (native, emulated or none, so that the scripts this one starts ask no
+# more), WHY_NO_32BIT when none. The probes run under LC_ALL=C: their messages are the reason
+# printed.
 WHY_NO_32BIT=""
 can_run_32bit() {
+    case "${ARENA_32BIT:-}" in
+    native | emulated) return 0 ;;
+    none)
+        WHY_NO_32BIT=$ARENA_WHY_NO_32BIT
+        return 1
+        ;;
+    esac
     local answer
-    if [ ! -x "$WINE32" ]; then
-        WHY_NO_32BIT="the 32-bit Wine ($WINE32, package wine32:i386) is not installed"
+    if [ ! -x "$WINE32_LOADER" ]; then
+        WHY_NO_32BIT="the 32-bit Wine ($WINE32_LOADER, package wine32:i386) is not installed"
+    elif [ "${ARENA_FORCE_QEMU_32BIT:-}" = 1 ]; then
+        WHY_NO_32BIT="ARENA_FORCE_QEMU_32BIT=1 asks for QEMU's emulator"
+        start_32bit_emulation
+    elif answer=$(LC_ALL=C "$WINE32_LOADER" --version 2>&1); then
+        # A machine that already hands i386 programs to an emulator through binfmt_misc runs
+        # them, but slowly.
+        if i386_binfmt_handler >/dev/null; then ARENA_32BIT=emulated; else ARENA_32BIT=native; fi
+    else
+        WHY_NO_32BIT="this machine cannot run 32-bit programs: $WINE32_LOADER --version: $answer"
+        start_32bit_emulation
+    fi
+    if [ -z "${ARENA_32BIT:-}" ]; then
+        ARENA_32BIT=none
+        export ARENA_WHY_NO_32BIT=$WHY_NO_32BIT
+    fi
+    export ARENA_32BIT
+    [ "$ARENA_32BIT" != none ]
+}
+
+# The binfmt_misc registration that hands i386 ELF programs (executables and shared objects) to
+# QEMU's user-mode emulator. Flags: P keeps the program's argv[0], O and C let it run programs
+# the caller may only execute, and F opens the emulator at registration, so that it is found in
+# any mount namespace.
+BINFMT_DIR=/proc/sys/fs/binfmt_misc
+QEMU_I386=/usr/bin/qemu-i386-static
+QEMU_I386_BINFMT=":qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:$QEMU_I386:POCF"
+register_qemu_i386() { printf '%s\n' "$QEMU_I386_BINFMT" >"$BINFMT_DIR/register"; }
+
+# i386_binfmt_handler: prints the emulator of an enabled binfmt_misc entry for i386 ELF
+# programs, if the machine has one; binfmt_misc comes before the kernel's own ELF loader.
+i386_binfmt_handler() {
+    local entry
+    grep -qx enabled "$BINFMT_DIR/status" 2>/dev/null || return 1
+    for entry in "$BINFMT_DIR"/*; do
+        grep -qx enabled "$entry" 2>/dev/null &&
+            grep -qx 'magic 7f454c4601010100000000000000000002000300' "$entry" &&
+            { sed -n 's/^interpreter //p' "$entry"; return 0; }
+    done
+    return 1
+}
+
+# start_32bit_emulation: installs qemu-user-static if needed and sets ARENA_32BIT to emulated
+# once the 32-bit Wine starts under it; else leaves it unset and adds to WHY_NO_32BIT (why the
+# kernel's own way was not taken) what kept the emulator from it. The first choice is a user
+# and mount namespace with a binfmt_misc of its own for each 32-bit process
+# (tools/wine32-emulated.sh): the rest of the machine is left as it was. Where the kernel gives
+# a namespace no binfmt_misc of its own, and only where it refuses 32-bit programs, QEMU is
+# registered for the whole machine (binfmt_misc mounted first if need be), and stop_wine takes
+# the registration back.
+REGISTERED_QEMU_I386=no
+start_32bit_emulation() {
+    local launcher="$REPO_ROOT/tools/wine32-emulated.sh" tried
+    if [ "$(id -u)" -ne 0 ]; then
+        WHY_NO_32BIT+="; QEMU's emulator is set up only by root"
         return 1
     fi
-    if ! answer=$("$WINE32" --version 2>&1); then
-        WHY_NO_32BIT="this machine cannot run 32-bit programs: $WINE32 --version: $answer"
+    if [ ! -x "$QEMU_I386" ]; then
+        # Without recommends: binfmt-support would register QEMU for the whole machine.
+        log "installing QEMU's user-mode emulator (qemu-user-static) for the 32-bit Wine"
+        apt-get update -qq >/dev/null 2>&1 || true
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+            qemu-user-static >/dev/null 2>&1 || true
+    fi
+    if [ ! -x "$QEMU_I386" ]; then
+        WHY_NO_32BIT+="; qemu-user-static could not be installed"
         return 1
+    fi
+    if tried=$(LC_ALL=C "$launcher" --version 2>&1); then
+        export ARENA_WINE32=$launcher
+        WINE32=$launcher
+        ARENA_32BIT=emulated
+        return 0
+    fi
+    if [ "${ARENA_FORCE_QEMU_32BIT:-}" = 1 ]; then
+        # A machine-wide registration would send every 32-bit program of the machine through
+        # the emulator, the other users' too.
+        WHY_NO_32BIT+="; QEMU's emulator in a namespace of its own: $tried"
+        return 1
+    fi
+    [ -e "$BINFMT_DIR/register" ] || mount -t binfmt_misc binfmt_misc "$BINFMT_DIR" 2>/dev/null || true
+    if ! i386_binfmt_handler >/dev/null; then
+        register_qemu_i386 2>/dev/null && REGISTERED_QEMU_I386=yes
+    fi
+    if tried=$(LC_ALL=C "$WINE32_LOADER" --version 2>&1); then
+        ARENA_32BIT=emulated
+        return 0
+    fi
+    stop_32bit_emulation
+    WHY_NO_32BIT+="; under QEMU's emulator: $tried"
+    return 1
+}
+
+# stop_32bit_emulation: takes back a machine-wide registration of QEMU that this script made.
+stop_32bit_emulation() {
+    if [ $REGISTERED_QEMU_I386 = yes ]; then
+        echo -1 >"$BINFMT_DIR/qemu-i386" || true
+        REGISTERED_QEMU_I386=no
     fi
 }
 
+# runs_emulated EXE: whether the Windows program runs under QEMU's emulator here.
+runs_emulated() { [ "${ARENA_32BIT:-}" = emulated ] && [ "$(wine_loader "$1")" = "$WINE32" ]; }
+
 # wine_loader EXE: prints the Wine loader for a Windows program, by the machine its PE header
-# names: the 32-bit one for i386 (0x14c), the 64-bit one otherwise.
+# names: the 32-bit one (WINE32) for i386 (0x14c), the 64-bit one otherwise.
 wine_loader() {
     local header machine
     header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
@@ -121,16 +233,24 @@ prepare_wine_prefix() {
     export WINEPREFIX="$1"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    local loader=$WINE64
+    local loader=("$WINE64")
     if [ "${2:-}" = win32 ]; then
         export WINEARCH=win32
-        loader=$WINE32
+        loader=("$WINE32")
     else
         unset WINEARCH
-        # A 64-bit prefix booted before the 32-bit Wine was installed has no syswow64 and
-        # cannot run 32-bit programs; one whose first boot was cut short has no kernel32.
+        local runs_32bit=no
+        if can_run_32bit; then
+            runs_32bit=yes
+            # The 64-bit boot starts the 32-bit processes that fill syswow64: with the emulator
+            # in a namespace of its own, they must start in one too.
+            [ "$WINE32" = "$WINE32_LOADER" ] || loader=("$WINE32" --command "$WINE64")
+        fi
+        # A 64-bit prefix booted while this machine could not run the 32-bit Wine has no
+        # syswow64 and cannot run 32-bit programs; one whose first boot was cut short has no
+        # kernel32.
         if [ -d "$WINEPREFIX/drive_c" ] &&
-            { { [ -x "$WINE32" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; } ||
+            { { [ $runs_32bit = yes ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; } ||
                 [ ! -e "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; }; then
             log "booting the Wine prefix $WINEPREFIX anew (it cannot run both builds)"
             "$WINESERVER" -k 2>/dev/null || true
@@ -141,13 +261,16 @@ prepare_wine_prefix() {
     "$WINESERVER" -p || true
     # A prefix that is still being set up can make wineboot report failure; the reg call that
     # follows waits for the prefix either way.
-    "$loader" wineboot -i >/dev/null 2>&1 || true
-    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 ||
+    "${loader[@]}" wineboot -i >/dev/null 2>&1 || true
+    "${loader[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 ||
         log "could not turn off Wine's window-manager mode: closing windows will be slow"
 }
 
+# stop_wine: ends the prefix's wineserver, and takes back QEMU's machine-wide registration if
+# this script made it.
 stop_wine() {
     [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k 2>/dev/null || true
+    stop_32bit_emulation
 }
 
 stop_display() {

@@ -43,11 +43,18 @@ prepare_run "$preset"
 exe="build/$preset/bin/$program.exe"
 "$(wine_loader "$exe")" "$exe" &
 pid=$!
+# How long to wait for a window: under QEMU's emulator a 32-bit program takes about a minute to
+# start.
+window_wait=20
+if runs_emulated "$exe"; then
+    window_wait=300
+    log "the 32-bit Wine runs under QEMU's emulator here: the program takes a minute or more to show"
+fi
 
 # press_in TITLE KEY: waits for the window of that title and presses KEY in it.
 press_in() {
     local window
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || return 1
+    window=$(timeout "$window_wait" xdotool search --sync --onlyvisible --name "$1" | head -n 1) || return 1
     xdotool windowfocus --sync "$window" key "$2"
 }
 
@@ -60,7 +67,7 @@ fi
 # way round.
 play() {
     local window step x y
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Game$' | head -n 1) || return 0
+    window=$(timeout "$window_wait" xdotool search --sync --onlyvisible --name '^Game$' | head -n 1) || return 0
     for step in $(seq 0 $(($1 * 10 - 1))); do
         x=$(awk -v s="$step" 'BEGIN { printf "%d", 400 + 200 * cos(s / 4) }')
         y=$(awk -v s="$step" 'BEGIN { printf "%d", 300 + 150 * sin(s / 4) }')

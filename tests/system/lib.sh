@@ -11,6 +11,10 @@ SYSTEM_DIR="$REPO_ROOT/tests/system"
 WORK_DIR=$(mktemp -d)
 PROGRAM_PID="" # the Wine process of the started program, and its process group
 EXIT_CODE=""   # the started program's exit code, once wait_for_exit has seen it end
+# What the waits for the started program's windows, checks and end are multiplied by: under
+# QEMU's emulator a 32-bit program takes about a minute to show its first window, and each new
+# step (a box, the next window, the end) seconds.
+WAIT_FACTOR=1
 LAST_SHOT=""
 OWN_PREFIX=no
 
@@ -57,6 +61,8 @@ trap 'exit 1' TERM INT
 # program, or WINDOW_PROBE for programs that have none beside them (an unpacked archive's).
 start_program() {
     PROBE=${WINDOW_PROBE:-$(dirname "$1")/window_probe.exe}
+    WAIT_FACTOR=1
+    runs_emulated "$1" && WAIT_FACTOR=10
     setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
@@ -127,7 +133,7 @@ find_window() {
 
 # wait_for_window TITLE [SECONDS]: the same, waiting for the window to show.
 wait_for_window() {
-    local deadline=$((SECONDS + ${2:-30}))
+    local deadline=$((SECONDS + ${2:-30} * WAIT_FACTOR))
     while [ $SECONDS -lt $deadline ] && program_running; do
         find_window "$1" && return 0
         sleep 0.2
@@ -235,7 +241,7 @@ shot() {
 
 # new_frames WINDOW FILE [COUNT]: takes screenshots of the window until its picture has changed
 # COUNT times (the status line changes with every frame painted), leaving the last in FILE.
-# Fails the test when a new picture takes more than 10 s.
+# Fails the test when a new picture takes more than 10 s (times WAIT_FACTOR).
 new_frames() {
     local window=$1 file=$2 count=${3:-1} previous="$WORK_DIR/previous.${2##*.}"
     shot "$file" "$window"
@@ -251,7 +257,8 @@ new_frames() {
 # it succeeds; fails (returns 1) when the time is up or the program has ended, and then says
 # what it waited for.
 wait_until() {
-    local seconds=$1 deadline=$((SECONDS + $1))
+    local seconds=$(($1 * WAIT_FACTOR))
+    local deadline=$((SECONDS + seconds))
     shift
     until "$@"; do
         program_running || { echo "the program ended while waiting for: $*" >&2; return 1; }
@@ -281,7 +288,7 @@ pixels() { python3 "$SYSTEM_DIR/pixels.py" "$@"; }
 # wait_for_exit [SECONDS]: waits for the program to end and sets EXIT_CODE to its exit code;
 # fails if it still runs after that many seconds.
 wait_for_exit() {
-    local deadline=$((SECONDS + ${1:-20}))
+    local deadline=$((SECONDS + ${1:-20} * WAIT_FACTOR))
     while program_running; do
         [ $SECONDS -lt $deadline ] || return 1
         sleep 0.2
