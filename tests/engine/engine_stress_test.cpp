@@ -55,6 +55,16 @@ int openHandles() {
     return count;
 }
 
+// Waits until counter reaches count, woken by done after each step; false if it stops moving.
+bool awaitCount(const std::atomic<int>& counter, HANDLE done, int count) {
+    while (counter < count) {
+        if (WaitForSingleObject(done, 10000) == WAIT_TIMEOUT) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Scene that checks every frame against the engine's promises: one frame at a time, never
 // during an input handler, drawn on a surface cleared to its full size, both surfaces alike,
 // within one client rectangle from start to end.
@@ -118,14 +128,8 @@ public:
     }
 
     // Waits until `count` frames have finished in total; false if they stop coming.
-    bool awaitFrames(int count) {
-        while (frames < count) {
-            if (WaitForSingleObject(frameDone, 10000) == WAIT_TIMEOUT) {
-                return false;
-            }
-        }
-        return true;
-    }
+    bool awaitFrames(int count) { return awaitCount(frames, frameDone, count); }
+    // Only while ticks keep coming: a frame that ended before the call is not one of them.
     bool awaitMoreFrames(int more) { return awaitFrames(frames + more); }
 
     // The next frame blocks inside renderFrame until releaseFrame().
@@ -174,12 +178,14 @@ public:
     }
 
     // With the ticks stopped: one more tick starts a last frame, which takes every tick still
-    // waiting; then the frames have received every counted tick, exactly once.
+    // waiting; then the frames have received every counted tick, exactly once. The frames are
+    // counted before the tick: its frame may have ended by the time the tick returns.
     void expectEveryTickConsumed() {
         pause();
         resume();
+        const int before = frames;
         onTimerTick();
-        ASSERT_TRUE(awaitMoreFrames(1)) << "no frame after the last tick";
+        ASSERT_TRUE(awaitFrames(before + 1)) << "no frame after the last tick";
         pause();
         EXPECT_EQ(static_cast<std::uint64_t>(elapsedSum.load()), ticksCounted());
     }
@@ -509,15 +515,6 @@ public:
         SetEvent(bareFrameDone);
     }
 };
-
-bool awaitBareFrames(int count) {
-    while (bareFrames < count) {
-        if (WaitForSingleObject(bareFrameDone, 10000) == WAIT_TIMEOUT) {
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeavesNothing) {
@@ -530,7 +527,7 @@ TEST(EngineStressTeardown, DestroyingARunningEngineWhileTicksArriveIsSafeAndLeav
         auto scene = std::make_unique<BareScene>();
         scene->start(window.handle());
         TickStorm storm(*scene);
-        ASSERT_TRUE(awaitBareFrames(bareFrames + 3));
+        ASSERT_TRUE(awaitCount(bareFrames, bareFrameDone, bareFrames + 3));
         storm.stop();
         // The real timer still ticks and a frame may be drawing right now.
         scene.reset();
