@@ -26,6 +26,10 @@ struct Layout {
     int panelX;
 };
 
+void PrintTo(const Layout& layout, std::ostream* out) {
+    *out << layout.clientWidth << "x" << layout.clientHeight;
+}
+
 class RegionLayout : public ::testing::TestWithParam<Layout> {};
 
 void expectArea(const Area& area, float x, float y, int width, int height) {
