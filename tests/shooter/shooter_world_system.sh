@@ -109,13 +109,18 @@ restart() {
 restart
 [ "$bar_green" = 4800 ] || fail "health bar is not all green ($bar_green of 4800)"
 focus "$game" || fail "the game did not take the keyboard for the right arrow"
+# The key is held until the player has moved: a count of frames alone could pass before the
+# window has taken the key down, and the key up could then come before any tick saw it held.
+moved_right() {
+    shot "$shot" "$game"
+    measure "$shot"
+    [ "$player_x" != none ] && [ $((player_x - start_x)) -ge 10 ]
+}
 xdotool keydown Right
-new_frames "$game" "$shot" 2
+wait_until 10 moved_right
+moved=$?
 xdotool keyup Right
-shot "$shot" "$game"
-measure "$shot"
-[ "$player_x" != none ] && [ $((player_x - start_x)) -ge 10 ] ||
-    fail "the player did not move right (at $player_x, $player_y)"
+[ $moved = 0 ] || fail "the player did not move right (at $player_x, $player_y)"
 near "$player_y" "$start_y" 2 || fail "the player moved vertically ($start_y to $player_y)"
 [ "$frame_x" != none ] && [ "$frame_x" -lt "$start_frame" ] ||
     fail "the arena did not scroll left (frame at $start_frame, then $frame_x)"
