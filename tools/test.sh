@@ -66,15 +66,21 @@ run_suite() {
     silent_logs+=("$WINE_EXEC_LOG_DIR")
 }
 
-# print_silent_ends: the records of the test programs that ended without output, if any.
+# print_silent_ends: the records of the test programs that ended without output, if any, and
+# how many times Wine's own start-up failed and was run again (see tools/wine-exec.sh).
 print_silent_ends() {
-    local dir
+    local dir records retried=0
     for dir in "${silent_logs[@]}"; do
-        [ -n "$(ls -A "$dir" 2>/dev/null)" ] || continue
-        echo
-        echo "== test programs that ended without output ($dir)"
-        cat "$dir"/*
+        records=$(find "$dir" -maxdepth 1 -type f 2>/dev/null | sort)
+        if [ -n "$records" ]; then
+            echo
+            echo "== test programs that ended without output ($dir)"
+            xargs cat <<<"$records"
+        fi
+        retried=$((retried + $(find "$dir/retried" -type f 2>/dev/null | wc -l)))
     done
+    echo
+    echo "wine start-up retried $retried times"
 }
 
 # run_unit_tests_x86_only: the 32-bit unit-test programs in a prefix made for 32-bit Windows

@@ -16,7 +16,9 @@
 # without having printed anything and either failed or is a test program (given --gtest_
 # options: those always print), a record of it (command, exit code, its standard error and
 # Wine's messages) goes to a file of its own in WINE_EXEC_LOG_DIR (default build/wine-exec-log),
-# which the test command prints at its end; otherwise Wine's messages are dropped.
+# which the test command prints at its end; otherwise Wine's messages are dropped. One failure of
+# Wine's own start-up is run a second time (see below), and counted.
+set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 export WINEPREFIX="${WINEPREFIX:-$SHARED_PREFIX}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -26,20 +28,41 @@ if [ "${1:-}" = --hold-stderr ]; then
     shift
     held=$(mktemp)
     printed=$(mktemp)
-    # Only the program's standard output reaches tee: Wine gives its desktop process the
-    # standard error alone, so the pipe ends with the program.
-    WINEDEBUG=err+all "$(wine_loader "$1")" "$@" 2>"$held" | tee "$printed"
-    status=${PIPESTATUS[0]}
+    log_dir="${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}"
+    # run_held: runs the program once, its standard error into $held, its output through tee
+    # into $printed as well; sets status. Only the program's standard output reaches tee: Wine
+    # gives its desktop process the standard error alone, so the pipe ends with the program.
+    run_held() {
+        if WINEDEBUG=err+all "$(wine_loader "$1")" "$@" 2>"$held" | tee "$printed"; then
+            status=0
+        else
+            status=${PIPESTATUS[0]}
+        fi
+    }
+    run_held "$@"
+    # The one failure run again: the 64-bit loader could not map the shared user data page at
+    # its fixed address, because the host had already put something there (address-space
+    # randomisation). Wine stops before the program's first line, with nothing printed; a second
+    # start gets another layout. Each retry leaves a record in $log_dir/retried, which the test
+    # command counts. Any other failure, and a program that printed anything, is never rerun.
+    if [ ! -s "$printed" ] && [ "$status" -ne 0 ] &&
+        grep -q 'failed to map the shared user data' "$held"; then
+        mkdir -p "$log_dir/retried"
+        {
+            echo "$(date -u '+%F %T') exit code $status, Wine could not start; started again: $*"
+            sed 's/^/    /' "$held"
+        } >"$log_dir/retried/$(date -u +%H%M%S)-$$.txt"
+        run_held "$@"
+    fi
     wine_messages='^([0-9a-f]+:)?(err|fixme|warn|trace):'
     if [ ! -s "$printed" ] && { [ "$status" -ne 0 ] || [[ " $* " == *" --gtest_"* ]]; }; then
-        log_dir="${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}"
         mkdir -p "$log_dir"
         {
             echo "$(date -u '+%F %T') exit code $status, no output: $*"
             sed 's/^/    /' "$held"
         } >"$log_dir/$(date -u +%H%M%S)-$$.txt"
     fi
-    grep -Ev "$wine_messages" "$held" >&2
+    grep -Ev "$wine_messages" "$held" >&2 || true
     rm -f "$held" "$printed"
     exit $status
 fi
