@@ -91,16 +91,28 @@ restart() {
     xdotool mousemove --window "$game" "$aim_x" "$aim_y"
 }
 
-# select_weapon N: N right-button presses. The player looks at the button once a frame, as a
-# real game does, so each press is held until two new pictures show (the second frame started
-# after the press) and released until one more shows.
+# pointer_at X Y: takes a screenshot; whether the cross-hair's yellow uprights, 3 pixels left
+# and 2 right of its hot spot, show at (X, Y).
+pointer_at() {
+    shot "$image" "$game"
+    [ "$(pixels "$image" color $(($1 - 3)) $(($2 - 10)) color $(($1 + 2)) $(($2 + 10)) | sort -u)" = "255 255 0" ]
+}
+
+# select_weapon N: N right-button presses. The player reads the button once a tick, so each
+# press lasts until a tick has seen it: with the button down the mouse moves aside, and the
+# cross-hair drawn there shows that the window has taken the button's message (it comes first);
+# the next new picture is drawn after a tick that saw the button held. The button is released
+# over the aim point, and the cross-hair drawn there again shows the release was taken.
 select_weapon() {
-    local press
+    local press aside_y=$((aim_y + 60))
     for ((press = 0; press < $1; press++)); do
         xdotool mousedown 3
-        new_frames "$game" "$image" 2
-        xdotool mouseup 3
+        xdotool mousemove --window "$game" "$aim_x" "$aside_y"
+        wait_until 10 pointer_at "$aim_x" "$aside_y" || fail "press $press: no cross-hair at ($aim_x, $aside_y)"
         new_frames "$game" "$image"
+        xdotool mouseup 3
+        xdotool mousemove --window "$game" "$aim_x" "$aim_y"
+        wait_until 10 pointer_at "$aim_x" "$aim_y" || fail "press $press: no cross-hair back at the aim"
     done
 }
 
