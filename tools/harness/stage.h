@@ -12,8 +12,8 @@
 
 // Surface is OffscreenSurface or a class derived from it that reads its pixels (the tests').
 template <class Surface = OffscreenSurface> struct Stage {
-    Stage(int clientWidth, int clientHeight, WNDPROC procedure = DefWindowProcA)
-        : window(clientWidth, clientHeight, procedure), surface(clientWidth, clientHeight) {}
+    Stage(int width, int height, WNDPROC procedure = DefWindowProcA)
+        : window(width, height, procedure), surface(width, height) {}
 
     // One frame on the surface as the engine's render thread draws it: the surface filled
     // white, draw(target), the stock pen and brush selected back, GDI's batch finished.
