@@ -13,6 +13,9 @@ public:
     // Side of the square arena in pixels, and the width of the panel at the right edge.
     static constexpr int arenaSize = 1000;
     static constexpr int panelWidth = 100;
+    // The client size at which the view beside the panel is exactly the arena.
+    static constexpr int fittingClientWidth = arenaSize + panelWidth;
+    static constexpr int fittingClientHeight = arenaSize;
     // Enemies still to come, plus one: the spawner's starting life.
     static constexpr int spawnerLife = 100;
 

@@ -1,10 +1,9 @@
-// Helpers of the demonstration scenes' tests: a program's scene attached to a hidden window of
-// the programs' client size and built, with a white frame surface of the same size, so that
-// frames and input can be driven directly, without the timer.
+// Helpers of the demonstration scenes' tests: a program's scene built on a stage of the
+// programs' client size (its hidden window and white frame surface), so that frames and input
+// can be driven directly, without the timer.
 #pragma once
 
-#include "frame_steps.h"
-#include "hidden_window.h"
+#include "stage.h"
 #include "test_surface.h"
 #include "vec2.h"
 
@@ -19,21 +18,18 @@ constexpr int clientWidth = 800;
 constexpr int clientHeight = 600;
 constexpr COLORREF white = RGB(255, 255, 255);
 
-template <class Scene> struct SceneHarness {
-    // The window outlives the scene, the scene outlives the surface.
-    HiddenWindow window{clientWidth, clientHeight};
+// The stage (window and surface) outlives the scene on it.
+template <class Scene> struct SceneHarness : Stage<TestSurface> {
     Scene scene;
-    TestSurface surface{clientWidth, clientHeight};
 
-    SceneHarness() {
+    SceneHarness() : Stage(clientWidth, clientHeight) {
         scene.attachWindow(window.handle());
         scene.buildScene();
     }
 
     // One frame as the engine runs it.
     void frame(int elapsedTicks) {
-        drawSceneFrame(surface.dc(), surface.area(),
-                       [&](HDC target) { scene.renderFrame(target, elapsedTicks); });
+        Stage::frame([&](HDC target) { scene.renderFrame(target, elapsedTicks); });
     }
     // Several frames of one tick each.
     void frames(int count) {

@@ -1,12 +1,14 @@
-// Helpers of the combat tests: a bare world in a look with the regions of an 1100 x 1000 client
-// and empty lists, ticks run through the world's own frame, the pens' looks, the palette a
-// burst's sparks show, and a count of the numbers drawn from the generator.
+// Helpers of the combat tests: a bare world in a look with the regions of the client the arena
+// fits, on a stage of that size, and empty lists, ticks run through the world's own frame, the
+// pens' looks, the palette a burst's sparks show, and a count of the numbers drawn from the
+// generator.
 #pragma once
 
 #include "combat/burst.h"
 #include "combat/enemy.h"
-#include "frame_steps.h"
+#include "game/world_builder.h"
 #include "random.h"
+#include "stage.h"
 #include "test_surface.h"
 #include "world/area.h"
 #include "world/entity.h"
@@ -17,14 +19,15 @@
 
 #include <vector>
 
-class CombatWorld {
+class CombatWorld : public Stage<TestSurface> {
 public:
     explicit CombatWorld(const Vec2& arenaOrigin = Vec2(0, 0),
                          const ShooterLook& look = shooterLook)
-        : world(look), surface(1100, 1000) {
-        world.areaList.add(new Area(arenaOrigin, 1000, 1000));
-        world.areaList.add(new Area(Vec2(0, 0), 1000, 1000));
-        world.areaList.add(new Area(Vec2(1000, 0), 100, 1000));
+        : Stage(WorldBuilder::fittingClientWidth, WorldBuilder::fittingClientHeight), world(look) {
+        const int arena = WorldBuilder::arenaSize;
+        world.areaList.add(new Area(arenaOrigin, arena, arena));
+        world.areaList.add(new Area(Vec2(0, 0), arena, arena));
+        world.areaList.add(new Area(Vec2(arena, 0), WorldBuilder::panelWidth, arena));
     }
 
     template <class T> T* addObject(T* entity) {
@@ -36,16 +39,14 @@ public:
         world.solidList.add(enemy);
         return enemy;
     }
-    // Whole ticks of the world's frame, drawn once into the surface afterwards.
+    // Whole ticks of the world's frame, drawn once on the stage's surface afterwards.
     void runTicks(int ticks) {
-        drawSceneFrame(surface.dc(), surface.area(),
-                       [&](HDC target) { world.runFrame(target, ticks); });
+        frame([&](HDC target) { world.runFrame(target, ticks); });
     }
     Entity* object(int index) const { return world.objectList.get(index); }
     int objects() const { return world.objectList.count(); }
 
     World world;
-    TestSurface surface;
 };
 
 struct PenLookSeen {

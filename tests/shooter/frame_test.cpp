@@ -153,12 +153,13 @@ TEST(FrameDriver, UpdatesAnObjectAppendedDuringItsListsPassInTheSamePass) {
 TEST(ShooterFrame, AdvancesTheGameOncePerTickAndDrawsNothingWithoutATick) {
     for (const int ticks : {0, 3}) {
         BuiltGame built;
-        TestSurface surface(1100, 1000);
-        built.runFrame(surface, ticks);
+        const TestSurface& surface = built.surface;
+        built.runTicks(ticks);
         EXPECT_EQ(built.player().frameCounter, static_cast<unsigned>(ticks));
         EXPECT_EQ(built.world().solidList.count(), ticks);
         EXPECT_EQ(surface.pixel(505, 500), ticks == 0 ? RGB(255, 255, 255) : RGB(0, 255, 0));
-        EXPECT_EQ(surface.count(RGB(255, 255, 255)) == 1100 * 1000, ticks == 0);
+        EXPECT_EQ(surface.count(RGB(255, 255, 255)) == surface.width() * surface.height(),
+                  ticks == 0);
     }
 }
 
@@ -173,7 +174,7 @@ TEST(ShooterFrame, PutsThePointerSpritesHotSpotOnTheMouse) {
     for (const Case& c : {Case{&shooterProgram, 116, 100}, Case{&shooterProgram, 5, -11},
                           Case{&variantProgram, 100, 100}}) {
         SCOPED_TRACE(std::string(c.program->name) + " mouse " + std::to_string(c.mouse));
-        BuiltGame built(1100, 1000, DefWindowProcA, *c.program);
+        BuiltGame built(*c.program);
         // The sprite by itself at the expected corner, for comparison.
         TestSurface reference(200, 200);
         Sprite& cursor = *built.world().spriteList.get(0);
@@ -181,10 +182,10 @@ TEST(ShooterFrame, PutsThePointerSpritesHotSpotOnTheMouse) {
         cursor.draw(reference.dc());
 
         // Only the pointer: an empty world with the mouse at (mouse, mouse).
-        TestSurface surface(200, 200);
+        const TestSurface& surface = built.surface;
         built.world().clearForRestart();
         built.world().mouse = Vec2(c.mouse, c.mouse);
-        built.runFrame(surface, 1);
+        built.runTicks(1);
         int drawn = 0;
         for (int y = 0; y < 200; ++y) {
             for (int x = 0; x < 200; ++x) {
@@ -255,11 +256,10 @@ TEST(ShooterFrame, DrawsThePointerOverEverything) {
                           Case{&shooterProgram, 500, 500, 0, RGB(255, 255, 0)},
                           Case{&variantProgram, 1050, 500, 1, RGB(255, 0, 0)},
                           Case{&variantProgram, 500, 500, 1, RGB(255, 0, 0)}}) {
-        BuiltGame built(1100, 1000, DefWindowProcA, *c.program);
+        BuiltGame built(*c.program);
         built.world().mouse = Vec2(c.mouseX, c.mouseY);
-        TestSurface surface(1100, 1000);
-        built.runFrame(surface, 1);
-        EXPECT_EQ(surface.pixel(c.mouseX + c.pointerX, c.mouseY), c.pointer)
+        built.runTicks(1);
+        EXPECT_EQ(built.surface.pixel(c.mouseX + c.pointerX, c.mouseY), c.pointer)
             << c.program->name << " " << c.mouseX;
     }
 }
@@ -269,9 +269,9 @@ TEST(ShooterFrame, DrawsNoCrossHairWithoutItsSprite) {
     built.world().clearForRestart();
     built.world().spriteList.clear();
     built.world().mouse = Vec2(32, 32);
-    TestSurface surface(64, 64);
-    built.runFrame(surface, 1);
-    EXPECT_EQ(surface.count(RGB(255, 255, 255)), 64 * 64);
+    built.runTicks(1);
+    EXPECT_EQ(built.surface.count(RGB(255, 255, 255)),
+              built.surface.width() * built.surface.height());
 }
 
 } // namespace

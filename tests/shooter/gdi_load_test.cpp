@@ -24,15 +24,12 @@ TEST_P(HeldWeapon, KeepsTheLivePensFarBelowTheProcessLimit) {
     const int solidsBefore = liveSolidCount;
     {
         seedRandom(7);
-        RECT client{0, 0, 1100, 1000};
-        TestSurface surface(1100, 1000);
+        Stage<> stage(WorldBuilder::fittingClientWidth, WorldBuilder::fittingClientHeight);
+        const RECT client = stage.surface.area();
         World world{shooterLook};
         world.client = &client;
         world.algorithmList.add(new WorldBuilder(&world));
-        auto frame = [&world, &surface] {
-            drawSceneFrame(surface.dc(), surface.area(),
-                           [&](HDC target) { world.runFrame(target, 1); });
-        };
+        auto frame = [&] { stage.frame([&](HDC target) { world.runFrame(target, 1); }); };
         for (int tick = 0; tick < 50; ++tick) {
             frame();
         }

@@ -3,7 +3,6 @@
 #include "world_fixture.h"
 
 #include "drawn_texts.h"
-#include "test_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +13,9 @@ constexpr COLORREF red = RGB(255, 0, 0);
 constexpr COLORREF black = RGB(0, 0, 0);
 constexpr COLORREF grey = RGB(200, 200, 200);
 
-// Draws a game's heads-up display alone into a surface of its client's size.
-void drawHud(BuiltGame& built, TestSurface& surface) {
-    drawSceneFrame(surface.dc(), surface.area(),
-                   [&](HDC target) { built.world().lastList.get(0)->draw(target); });
+// Draws a game's heads-up display alone on its stage's surface.
+void drawHud(BuiltGame& built) {
+    built.frame([&](HDC target) { built.world().lastList.get(0)->draw(target); });
 }
 
 class HudTest : public ::testing::Test {
@@ -27,17 +25,18 @@ protected:
     }
 
     BuiltGame built;
-    TestSurface surface{1100, 1000};
+    const TestSurface& surface = built.surface;
 };
 
-// The panel at the client's right edge, 100 wide: light grey in a black frame, nothing left of
-// it, and the bar in it.
+// The panel at the client's right edge, as wide as the builder makes it: light grey in a black
+// frame, nothing left of it, and the bar in it.
 TEST(HudPanel, IsLightGreyInABlackFrameAtTheClientsRightEdge) {
-    for (const auto& [width, height] : {std::pair{1100, 1000}, std::pair{800, 600}}) {
-        BuiltGame built(width, height);
-        TestSurface surface(width, height);
-        drawHud(built, surface);
-        const int panel = width - 100;
+    for (const SIZE client : {fittingClient, SIZE{800, 600}}) {
+        const auto [width, height] = client;
+        BuiltGame built(shooterProgram, DefWindowProcA, client);
+        const TestSurface& surface = built.surface;
+        drawHud(built);
+        const int panel = width - WorldBuilder::panelWidth;
         EXPECT_EQ(surface.pixel(panel, 500), black) << width;
         EXPECT_EQ(surface.pixel(width - 1, 500), black) << width;
         EXPECT_EQ(surface.pixel(panel + 50, height - 1), black) << width;
@@ -66,7 +65,7 @@ TEST_F(HudTest, SplitsTheBarTwoPixelsPerHealthPointUnderItsPercentage) {
         if (c.health == 0) {
             built.world().objectList.removeDead();
         }
-        drawHud(built, surface);
+        drawHud(built);
         const int split = 100 + 2 * c.health;
         // Below the percentage, down the bar's middle column.
         for (int row = 120; row < 300; ++row) {

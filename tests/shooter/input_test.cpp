@@ -27,7 +27,7 @@ protected:
     void release(int key) { built.game.onKeyUp(static_cast<WPARAM>(key), 0); }
     int slot(int index) { return built.world().heldKeys[index]; }
 
-    BuiltGame built{1100, 1000, countingCloses};
+    BuiltGame built{shooterProgram, countingCloses};
 };
 
 // Key-downs (a key) and key-ups (minus the key) in order, and the two slots after them: the first
@@ -147,8 +147,8 @@ TEST_F(InputTest, PauseFreezesWithTheWordOnAStripAndAPressMoreResumes) {
     HDC shown = nextFrame(built.game);
     ASSERT_LT(inPauseBox(shown, RGB(255, 255, 255)), 5);
     // The frame as it must look: "pause" written over it at (200, 200), black on a white strip.
-    TestSurface expected(1100, 1000);
-    BitBlt(expected.dc(), 0, 0, 1100, 1000, shown, 0, 0, SRCCOPY);
+    TestSurface& expected = built.surface;
+    BitBlt(expected.dc(), 0, 0, expected.width(), expected.height(), shown, 0, 0, SRCCOPY);
     TextOutA(expected.dc(), 200, 200, "pause", 5);
 
     press(VK_PAUSE);

@@ -187,7 +187,7 @@ TEST_F(PlayerTest, DiesAtTheContactThatTakesTheLastHealth) {
 TEST(PlayerDamage, LeavesThirtySparksPerContactAndAHundredAtDeathInTheLooksColours) {
     for (const auto& [program, palette] :
          {std::pair{&shooterProgram, &redBursts}, std::pair{&variantProgram, &randomBursts}}) {
-        BuiltGame built(1100, 1000, DefWindowProcA, *program);
+        BuiltGame built(*program);
         built.world().solidList.add(new TouchingEnemy);
         built.player().life = 20;
         built.player().update();

@@ -21,8 +21,8 @@ constexpr int arenaX = 150;
 constexpr int arenaY = 30;
 
 TEST(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame) {
-    BuiltGame built(1400, 1060, DefWindowProcA, variantProgram);
-    TestSurface surface(1400, 1060);
+    BuiltGame built(variantProgram, DefWindowProcA, {1400, 1060});
+    TestSurface& surface = built.surface;
     built.world().solidList.add(new Enemy(&built.world(), 300, 700, 0.0f, 0.0f));
     built.world().mouse = Vec2(700, 900);
     built.game.renderFrame(surface.dc(), 1);

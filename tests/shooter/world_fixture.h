@@ -1,13 +1,12 @@
-// Helpers of the world tests: a shooter game built on a hidden window without a timer, a
+// Helpers of the world tests: a shooter game built on a stage without a timer, a
 // non-blocking stand-in for its message boxes, and access to the world's objects.
 #pragma once
 
 #include "combat/player.h"
-#include "frame_steps.h"
 #include "game/shooter_game.h"
 #include "game/world_builder.h"
-#include "hidden_window.h"
 #include "random.h"
+#include "stage.h"
 #include "test_surface.h"
 #include "variant_program.h"
 #include "world/area.h"
@@ -36,13 +35,17 @@ inline int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) 
     return IDOK;
 }
 
-// A ShooterGame as WM_CREATE leaves it, minus the timer: surfaces, the program's own pointer,
-// built world.
-class BuiltGame {
+// The client size at which the view beside the panel is exactly the arena.
+constexpr SIZE fittingClient{WorldBuilder::fittingClientWidth, WorldBuilder::fittingClientHeight};
+
+// A ShooterGame as WM_CREATE leaves it, minus the timer, on a stage of its client size (by
+// default the one the arena fits): surfaces, the program's own pointer, built world.
+class BuiltGame : public Stage<TestSurface> {
 public:
-    explicit BuiltGame(int width = 1100, int height = 1000, WNDPROC procedure = DefWindowProcA,
-                       const ShooterProgram& program = shooterProgram)
-        : window(width, height, procedure), game(program, ShooterGame::PointerResources::ByRecord) {
+    explicit BuiltGame(const ShooterProgram& program = shooterProgram,
+                       WNDPROC procedure = DefWindowProcA, SIZE client = fittingClient)
+        : Stage(client.cx, client.cy, procedure),
+          game(program, ShooterGame::PointerResources::ByRecord) {
         seedRandom(1);
         shownBoxes().clear();
         game.showMessage = recordBox;
@@ -53,16 +56,10 @@ public:
     World& world() { return game.world; }
     Player& player() { return *static_cast<Player*>(game.world.player()); }
     Area& arena() { return *game.world.arena(); }
-    // One frame of ticks timer ticks drawn into surface, as a render thread would.
-    void runFrame(TestSurface& surface, int ticks) {
-        drawSceneFrame(surface.dc(), surface.area(),
-                       [&](HDC target) { game.renderFrame(target, ticks); });
-    }
+    // One frame of ticks timer ticks drawn on the stage's surface, as a render thread would.
     void runTicks(int ticks) {
-        TestSurface scratch(game.clientRect.right, game.clientRect.bottom);
-        runFrame(scratch, ticks);
+        frame([&](HDC target) { game.renderFrame(target, ticks); });
     }
 
-    HiddenWindow window;
     ShooterGame game;
 };

@@ -47,19 +47,19 @@ TEST_P(RegionLayout, FollowsTheClientSize) {
     world.algorithmList.add(new WorldBuilder(&world));
 
     ASSERT_EQ(world.areaList.count(), 3);
-    expectArea(*world.arena(), expected.arenaX, expected.arenaY, 1000, 1000);
+    const int arena = WorldBuilder::arenaSize;
+    expectArea(*world.arena(), expected.arenaX, expected.arenaY, arena, arena);
     expectArea(*world.view(), 0.0f, 0.0f, expected.viewWidth, expected.clientHeight);
-    expectArea(*world.panel(), static_cast<float>(expected.panelX), 0.0f, 100,
+    expectArea(*world.panel(), static_cast<float>(expected.panelX), 0.0f, WorldBuilder::panelWidth,
                expected.clientHeight);
 }
 
-INSTANTIATE_TEST_SUITE_P(ClientSizes, RegionLayout,
-                         ::testing::Values(Layout{1100, 1000, 0, 0, 1000, 1000},
-                                           Layout{1099, 1000, 0, 0, 999, 999},
-                                           Layout{1101, 1000, 0, 0, 1001, 1001},
-                                           Layout{1097, 1000, -1, 0, 997, 997},
-                                           Layout{800, 600, -150, -200, 700, 700},
-                                           Layout{1300, 1101, 100, 50, 1200, 1200}));
+INSTANTIATE_TEST_SUITE_P(
+    ClientSizes, RegionLayout,
+    ::testing::Values(Layout{fittingClient.cx, fittingClient.cy, 0, 0, 1000, 1000},
+                      Layout{1099, 1000, 0, 0, 999, 999}, Layout{1101, 1000, 0, 0, 1001, 1001},
+                      Layout{1097, 1000, -1, 0, 997, 997}, Layout{800, 600, -150, -200, 700, 700},
+                      Layout{1300, 1101, 100, 50, 1200, 1200}));
 
 // Where a look's build puts things: the scenery's list (the star field's place in it) and the
 // player's place among the objects.
@@ -111,7 +111,7 @@ protected:
         return *static_cast<const StarField*>(scenery.get(GetParam().starsIndex));
     }
 
-    BuiltGame built{1100, 1000, DefWindowProcA, *GetParam().program};
+    BuiltGame built{*GetParam().program};
 };
 
 INSTANTIATE_TEST_SUITE_P(BothLooks, WorldOfLook,
@@ -148,7 +148,7 @@ TEST_P(WorldOfLook, TeardownReturnsEveryEntitySolidPenAndBrush) {
     const int solids = liveSolidCount;
     const int gdiObjects = gdiCount::live();
     {
-        BuiltGame game(1100, 1000, DefWindowProcA, *GetParam().program);
+        BuiltGame game(*GetParam().program);
         game.world().leftButton = 1;
         game.runTicks(40);
         game.game.restart();
@@ -166,9 +166,8 @@ TEST_P(WorldOfLook, TwoHundredGamesInARowLeaveOneSetAndNothingBehind) {
     const int entities = liveEntityCount;
     const int solids = liveSolidCount;
     const int gdiObjects = gdiCount::live();
-    TestSurface surface(1100, 1000);
     for (int restart = 0; restart < 200; ++restart) {
-        built.runFrame(surface, 3); // enemies, shots and bursts of the game being left
+        built.runTicks(3); // enemies, shots and bursts of the game being left
         built.game.restart();
     }
     expectFreshWorld();
@@ -214,8 +213,8 @@ TEST(StarField, PlacesFiveHundredStarsFromTheGenerator) {
 
     seedRandom(7);
     for (int i = 0; i < field.starCount; ++i) {
-        const int x = nextRandom() % 1000;
-        const int y = nextRandom() % 1000;
+        const int x = nextRandom() % WorldBuilder::arenaSize;
+        const int y = nextRandom() % WorldBuilder::arenaSize;
         EXPECT_EQ(field.stars[i].x, static_cast<float>(x)) << i;
         EXPECT_EQ(field.stars[i].y, static_cast<float>(y)) << i;
     }
@@ -232,12 +231,13 @@ TEST(StarField, DrawsEachStarAsOnePixelLeftOfItsPointInTheLooksColour) {
         CombatWorld regions(Vec2(100, 0), *c.look);
         seedRandom(11);
         StarField field(&regions.world);
-        TestSurface surface(1100, 1000, c.ground);
+        TestSurface& surface = regions.surface;
+        surface.fill(c.ground);
         field.draw(surface.dc());
         selectStockPenAndBrush(surface.dc());
 
         int expectedPixels = 0;
-        TestSurface expected(1100, 1000, c.ground);
+        TestSurface expected(surface.width(), surface.height(), c.ground);
         for (int i = 0; i < field.starCount; ++i) {
             const int x = static_cast<int>(field.stars[i].x) + 100 - 1;
             const int y = static_cast<int>(field.stars[i].y);

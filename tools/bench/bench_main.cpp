@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     const int floorFrames = options.pick(1000, 150, 5);
     for (const SIZE size : {SIZE{1920, 1080}, SIZE{800, 600}}) {
         set.run([&] {
-            ScenarioStage stage(size.cx, size.cy);
+            Stage<> stage(size.cx, size.cy);
             return measureFloor(stage, floorFrames);
         });
     }

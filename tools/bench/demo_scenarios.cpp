@@ -28,7 +28,7 @@ template <class Scene> class PlayedDemo final : public ScriptedDemo {
 public:
     using Script = std::function<void(Scene& scene, HDC target, int frameIndex)>;
 
-    PlayedDemo(ScenarioStage& stage, Script frameScript) : script(std::move(frameScript)) {
+    PlayedDemo(Stage<>& stage, Script frameScript) : script(std::move(frameScript)) {
         scene.attachWindow(stage.window.handle());
         scene.buildScene();
     }
@@ -124,26 +124,26 @@ private:
 
 std::vector<DemoScript> demoScripts() {
     std::vector<DemoScript> scripts;
+    scripts.push_back({"ball_toss: 5 thrown balls + 20 bursts", 1000, 150, 5, [](Stage<>& stage) {
+                           auto demo = std::make_unique<PlayedDemo<BallTossScene>>(
+                               stage, [](BallTossScene& scene, HDC target, int frameIndex) {
+                                   // Right-clicks top the bursts up to 20 alive, spread over the
+                                   // window.
+                                   if (scene.objectList.count() < BallTossScene::ballCount + 20) {
+                                       scene.onRightDown(0, at(100 + (frameIndex * 37) % 600,
+                                                               80 + (frameIndex * 53) % 440));
+                                   }
+                                   scene.renderFrame(target, 1);
+                               });
+                           throwBalls(demo->scene, stage.surface.dc());
+                           return demo;
+                       }});
     scripts.push_back(
-        {"ball_toss: 5 thrown balls + 20 bursts", 1000, 150, 5, [](ScenarioStage& stage) {
-             auto demo = std::make_unique<PlayedDemo<BallTossScene>>(
-                 stage, [](BallTossScene& scene, HDC target, int frameIndex) {
-                     // Right-clicks top the bursts up to 20 alive, spread over the window.
-                     if (scene.objectList.count() < BallTossScene::ballCount + 20) {
-                         scene.onRightDown(
-                             0, at(100 + (frameIndex * 37) % 600, 80 + (frameIndex * 53) % 440));
-                     }
-                     scene.renderFrame(target, 1);
-                 });
-             throwBalls(demo->scene, stage.surface.dc());
-             return demo;
-         }});
-    scripts.push_back(
-        {"ball_repel: cursor sweeping through 24 balls", 1000, 150, 5, [](ScenarioStage& stage) {
+        {"ball_repel: cursor sweeping through 24 balls", 1000, 150, 5, [](Stage<>& stage) {
              return std::make_unique<PlayedDemo<BallRepelScene>>(stage, sweepThroughBalls);
          }});
     scripts.push_back(
-        {"rope_chase: fast circling cursor + 20 bursts", 1000, 150, 5, [](ScenarioStage& stage) {
+        {"rope_chase: fast circling cursor + 20 bursts", 1000, 150, 5, [](Stage<>& stage) {
              return std::make_unique<PlayedDemo<RopeChaseScene>>(
                  stage, [](RopeChaseScene& scene, HDC target, int frameIndex) {
                      scene.onMouseMove(0, circlingPoint(frameIndex, 0.5));
@@ -159,15 +159,15 @@ std::vector<DemoScript> demoScripts() {
 
 std::vector<DemoScript> demoGalleryLoops() {
     std::vector<DemoScript> loops;
-    loops.push_back({"ball_toss", 120, 120, 3, [](ScenarioStage& stage) {
+    loops.push_back({"ball_toss", 120, 120, 3, [](Stage<>& stage) {
                          return std::make_unique<PlayedDemo<BallTossScene>>(stage,
                                                                             ThrowAndFireworks());
                      }});
-    loops.push_back({"ball_repel", 120, 120, 3, [](ScenarioStage& stage) {
+    loops.push_back({"ball_repel", 120, 120, 3, [](Stage<>& stage) {
                          return std::make_unique<PlayedDemo<BallRepelScene>>(stage,
                                                                              sweepThroughBalls);
                      }});
-    loops.push_back({"rope_chase", 120, 120, 3, [](ScenarioStage& stage) {
+    loops.push_back({"rope_chase", 120, 120, 3, [](Stage<>& stage) {
                          return std::make_unique<PlayedDemo<RopeChaseScene>>(
                              stage, [](RopeChaseScene& scene, HDC target, int frameIndex) {
                                  scene.onMouseMove(0, circlingPoint(frameIndex, 0.12));
@@ -184,7 +184,7 @@ void runDemoScenarios(ScenarioSet& set, const BenchOptions& options) {
     for (const DemoScript& script : demoScripts()) {
         set.run([&] {
             seedRandom(demoSeed);
-            ScenarioStage stage(demoWidth, demoHeight);
+            Stage<> stage(demoWidth, demoHeight);
             const std::unique_ptr<ScriptedDemo> demo = script.start(stage);
             return measureFrames(
                 script.name, stage,

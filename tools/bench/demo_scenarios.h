@@ -4,7 +4,7 @@
 // the frames of its scripts (runDemoScenarios); the recorder writes out those of the gallery loops.
 #pragma once
 
-#include "scenario_stage.h"
+#include "scenario_frame.h"
 
 #include <functional>
 #include <memory>
@@ -33,7 +33,7 @@ struct DemoScript {
     int quickFrames;
     int smokeFrames;
     // Builds the scene on the stage's window and brings it to the first frame.
-    std::function<std::unique_ptr<ScriptedDemo>(ScenarioStage& stage)> start;
+    std::function<std::unique_ptr<ScriptedDemo>(Stage<>& stage)> start;
 };
 
 // The benchmark's: ball_toss with five thrown balls and 20 firework bursts alive, ball_repel

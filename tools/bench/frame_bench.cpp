@@ -54,7 +54,7 @@ BenchOptions parseBenchOptions(int argc, char** argv) {
     return options;
 }
 
-ScenarioResult measureFrames(const std::string& scenario, ScenarioStage& stage, int frames,
+ScenarioResult measureFrames(const std::string& scenario, Stage<>& stage, int frames,
                              const FrameDrawer& draw, const ObjectCounter& countObjects,
                              const ScenarioGoesOn& goesOn) {
     static const double toMs = secondsPerCount() * 1000.0;
@@ -106,7 +106,7 @@ void keepFasterFrames(ScenarioResult& best, const ScenarioResult& another) {
     best.peakGdiObjects = std::max(best.peakGdiObjects, another.peakGdiObjects);
 }
 
-ScenarioResult measureFloor(ScenarioStage& stage, int frames) {
+ScenarioResult measureFloor(Stage<>& stage, int frames) {
     return measureFrames("floor", stage, frames, nullptr, nullptr);
 }
 

@@ -3,7 +3,7 @@
 // and the report.
 #pragma once
 
-#include "scenario_stage.h"
+#include "scenario_frame.h"
 
 #include <windows.h>
 
@@ -62,12 +62,12 @@ using ScenarioGoesOn = std::function<bool()>;
 
 // Times up to `frames` frames: each is the engine's frame steps around the drawer and the copy
 // of the finished surface that WM_PAINT makes, measured together.
-ScenarioResult measureFrames(const std::string& scenario, ScenarioStage& stage, int frames,
+ScenarioResult measureFrames(const std::string& scenario, Stage<>& stage, int frames,
                              const FrameDrawer& draw, const ObjectCounter& countObjects,
                              const ScenarioGoesOn& goesOn = nullptr);
 
 // The floor: the same surface with an empty scene (clear and copy only).
-ScenarioResult measureFloor(ScenarioStage& stage, int frames);
+ScenarioResult measureFloor(Stage<>& stage, int frames);
 
 // Fills in the ratios to the floor of the same size, prints the results and writes the CSV.
 void reportResults(std::vector<ScenarioResult> results, const BenchOptions& options);

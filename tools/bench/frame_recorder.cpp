@@ -1,17 +1,18 @@
-// Frames of a scripted scenario written out as 24-bit BMP files.
+// Frames of a scripted scenario written out as 24-bit BMP files, straight from the stage's
+// surface.
 #include "frame_recorder.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <vector>
 
-namespace {
-// The rows of a 24-bit DIB are padded to whole 4-byte words.
-DWORD rowBytes(int width) {
-    return static_cast<DWORD>((width * 3 + 3) & ~3);
-}
-} // namespace
-
-BmpWriter::BmpWriter(int width, int height) {
+bool writeBmp(const OffscreenSurface& surface, const std::string& path) {
+    const int width = surface.width();
+    const int height = surface.height();
+    // The rows of a 24-bit BMP are padded to whole 4-byte words, with zeros.
+    const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
+    BITMAPINFOHEADER header{};
     header.biSize = sizeof header;
     header.biWidth = width;
     // Positive: the rows bottom-up, as a BMP file keeps them.
@@ -19,33 +20,7 @@ BmpWriter::BmpWriter(int width, int height) {
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
-    header.biSizeImage = rowBytes(width) * static_cast<DWORD>(height);
-    BITMAPINFO info{};
-    info.bmiHeader = header;
-    picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    pictureDC = CreateCompatibleDC(nullptr);
-    if (picture != nullptr && pictureDC != nullptr) {
-        SelectObject(pictureDC, picture);
-    }
-}
-
-BmpWriter::~BmpWriter() {
-    // The DC goes first, so that the bitmap is no longer selected when it is deleted.
-    if (pictureDC != nullptr) {
-        DeleteDC(pictureDC);
-    }
-    if (picture != nullptr) {
-        DeleteObject(picture);
-    }
-}
-
-bool BmpWriter::write(HDC source, const std::string& path) {
-    if (picture == nullptr || pictureDC == nullptr) {
-        return false;
-    }
-    BitBlt(pictureDC, 0, 0, header.biWidth, header.biHeight, source, 0, 0, SRCCOPY);
-    // The copy may still sit in GDI's batch; the bits are read directly.
-    GdiFlush();
+    header.biSizeImage = rowBytes * static_cast<DWORD>(height);
     BITMAPFILEHEADER fileHeader{};
     fileHeader.bfType = 0x4D42; // "BM"
     fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
@@ -53,19 +28,29 @@ bool BmpWriter::write(HDC source, const std::string& path) {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(&fileHeader), sizeof fileHeader);
     file.write(reinterpret_cast<const char*>(&header), sizeof header);
-    file.write(static_cast<const char*>(bits), static_cast<std::streamsize>(header.biSizeImage));
+    // The surface's pixels are read directly: its batched GDI calls must be done first.
+    GdiFlush();
+    std::vector<char> row(rowBytes, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        const std::uint32_t* pixel = surface.pixels() + static_cast<std::size_t>(y) * width;
+        // Each 0x00RRGGBB value's blue, green and red bytes, the order of a BMP's pixel.
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<char>(pixel[x] & 0xFF);
+            row[3 * x + 1] = static_cast<char>((pixel[x] >> 8) & 0xFF);
+            row[3 * x + 2] = static_cast<char>((pixel[x] >> 16) & 0xFF);
+        }
+        file.write(row.data(), static_cast<std::streamsize>(rowBytes));
+    }
     return static_cast<bool>(file);
 }
 
-int recordFrames(const std::string& folder, const ScenarioStage& stage, int frames,
-                 const FrameDrawer& draw) {
+int recordFrames(const std::string& folder, Stage<>& stage, int frames, const FrameDrawer& draw) {
     CreateDirectoryA(folder.c_str(), nullptr);
-    BmpWriter writer(stage.surface.width(), stage.surface.height());
     for (int i = 0; i < frames; ++i) {
         drawScenarioFrame(stage, draw, i);
         char name[16];
         std::snprintf(name, sizeof name, "/%03d.bmp", i);
-        if (!writer.write(stage.surface.dc(), folder + name)) {
+        if (!writeBmp(stage.surface, folder + name)) {
             std::fprintf(stderr, "record: cannot write %s%s\n", folder.c_str(), name);
             return i;
         }

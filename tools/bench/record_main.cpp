@@ -24,7 +24,7 @@ bool recordShooterLoop(const std::string& folder, bool smoke, const ShooterProgr
     const ShooterScript loop = shooterGalleryLoop();
     const int frames = smoke ? loop.smokeFrames : loop.fullFrames;
     seedRandom(shooterSeed);
-    ScenarioStage stage(shooterWidth, shooterHeight);
+    Stage<> stage(shooterWidth, shooterHeight);
     ScriptedGame game(stage, program);
     loop.prepare(game, stage.surface.dc());
     return recordFrames(folder, stage, frames,
@@ -34,7 +34,7 @@ bool recordShooterLoop(const std::string& folder, bool smoke, const ShooterProgr
 bool recordDemoLoop(const std::string& folder, bool smoke, const DemoScript& loop) {
     const int frames = smoke ? loop.smokeFrames : loop.fullFrames;
     seedRandom(demoSeed);
-    ScenarioStage stage(demoWidth, demoHeight);
+    Stage<> stage(demoWidth, demoHeight);
     const std::unique_ptr<ScriptedDemo> demo = loop.start(stage);
     return recordFrames(folder, stage, frames,
                         [&](HDC target, int i) { demo->frame(target, i); }) == frames;

@@ -66,7 +66,7 @@ void walkToward(ScriptedGame& game, const Vec2& target) {
 // scene is locked: every 100 ms it keeps the enemies and itself alive, holds the flame weapon
 // and moves the mouse on around the player.
 std::string liveRun(ScenarioSet& set, const ShooterProgram& program, int warmUpMs, int runMs) {
-    ScenarioStage stage(1920, 1080);
+    Stage<> stage(1920, 1080);
     ScriptedGame live(stage, program, Clock::Engine);
     const ULONGLONG begin = GetTickCount64();
     ULONGLONG now = begin;
@@ -117,7 +117,7 @@ void CountingGame::renderFrame(HDC target, int elapsedTicks) {
     ShooterGame::renderFrame(target, elapsedTicks);
 }
 
-ScriptedGame::ScriptedGame(ScenarioStage& stage, const ShooterProgram& program, Clock clock)
+ScriptedGame::ScriptedGame(Stage<>& stage, const ShooterProgram& program, Clock clock)
     : game(program) {
     const HWND window = stage.window.handle();
     if (clock == Clock::Engine) {
@@ -254,7 +254,7 @@ void runShooterScenarios(ScenarioSet& set, const BenchOptions& options,
         for (const ShooterScript& script : shooterScripts()) {
             set.run([&] {
                 seedRandom(shooterSeed);
-                ScenarioStage stage(size.cx, size.cy);
+                Stage<> stage(size.cx, size.cy);
                 ScriptedGame game(stage, program);
                 script.prepare(game, stage.surface.dc());
                 ScenarioGoesOn goesOn;

@@ -42,8 +42,7 @@ enum class Clock {
 // its look and with its pointer; and the moves of a scripted player.
 class ScriptedGame {
 public:
-    ScriptedGame(ScenarioStage& stage, const ShooterProgram& program,
-                 Clock clock = Clock::Scripted);
+    ScriptedGame(Stage<>& stage, const ShooterProgram& program, Clock clock = Clock::Scripted);
     // No frame may run while the world is destroyed: stop the ticks as closing the window does.
     ~ScriptedGame() { game.pause(); }
     ScriptedGame(const ScriptedGame&) = delete;

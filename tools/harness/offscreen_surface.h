@@ -19,8 +19,6 @@ public:
     int height() const { return height_; }
     // The whole surface: the view a frame on it fills.
     RECT area() const { return RECT{0, 0, width_, height_}; }
-
-protected:
     // Row by row from the top, one 0x??RRGGBB value per pixel; GdiFlush before touching them.
     std::uint32_t* pixels() const { return pixels_; }
 
