@@ -35,8 +35,7 @@ TEST(MoveToward, StepsTowardTheTargetLandsOnItWithinAStepAndStaysWithinAMilliont
         EXPECT_EQ(c.moved, moveToward(point, c.target, c.stepLength));
         // A point left where it is keeps its exact coordinates.
         const float tolerance = c.moved ? 1e-3f : 0.0f;
-        EXPECT_NEAR(c.end.x, point.x, tolerance);
-        EXPECT_NEAR(c.end.y, point.y, tolerance);
+        EXPECT_TRUE(isAt(c.end, point.x, point.y, tolerance));
     }
 }
 

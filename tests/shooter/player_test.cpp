@@ -7,6 +7,7 @@
 #include "combat/burst.h"
 #include "test_surface.h"
 #include "world/solid.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -67,8 +68,7 @@ TEST_F(PlayerTest, StepsFiveScrollsTheArenaThreeAndKeepsTenFromEveryEdge) {
         const int row = static_cast<int>(&c - cases);
         EXPECT_EQ(x(), c.after.x) << "row " << row;
         EXPECT_EQ(y(), c.after.y) << "row " << row;
-        EXPECT_EQ(built.arena().origin.x, c.arena.x) << "row " << row;
-        EXPECT_EQ(built.arena().origin.y, c.arena.y) << "row " << row;
+        EXPECT_TRUE(isAt(built.arena().origin, c.arena.x, c.arena.y, 0)) << "row " << row;
     }
 }
 
@@ -210,10 +210,8 @@ TEST_F(PlayerTest, DrawsTheFigureAimedAtTheMouse) {
     player().draw(surface.dc());
     selectStockPenAndBrush(surface.dc());
 
-    EXPECT_EQ(player().screenPosition.x, 200.0f);
-    EXPECT_EQ(player().screenPosition.y, 100.0f);
-    EXPECT_NEAR(player().aim.x, 50.0f, 1e-4);
-    EXPECT_NEAR(player().aim.y, 0.0f, 1e-4);
+    EXPECT_TRUE(isAt(player().screenPosition, 200.0f, 100.0f, 0));
+    EXPECT_TRUE(isAt(player().aim, 50.0f, 0.0f, 1e-4));
 
     const COLORREF green = RGB(0, 255, 0);
     const COLORREF orange = RGB(255, 100, 0);
@@ -241,8 +239,7 @@ TEST_F(PlayerTest, AimsRightWhenTheMouseIsOnTheCentre) {
     TestSurface surface(16, 16);
     player().draw(surface.dc());
     selectStockPenAndBrush(surface.dc());
-    EXPECT_EQ(player().aim.x, 50.0f);
-    EXPECT_EQ(player().aim.y, 0.0f);
+    EXPECT_TRUE(isAt(player().aim, 50.0f, 0.0f, 0));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "variant_look.h"
 #include "world/entity.h"
 #include "world/solid.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,7 @@ void PrintTo(const Layout& layout, std::ostream* out) {
 class RegionLayout : public ::testing::TestWithParam<Layout> {};
 
 void expectArea(const Area& area, float x, float y, int width, int height) {
-    EXPECT_EQ(area.origin.x, x);
-    EXPECT_EQ(area.origin.y, y);
+    EXPECT_TRUE(isAt(area.origin, x, y, 0));
     EXPECT_EQ(area.width, width);
     EXPECT_EQ(area.height, height);
 }
@@ -92,12 +92,10 @@ protected:
         const Entity& player = *world.objectList.get(expected.playerIndex);
         EXPECT_EQ(&player, world.player());
         EXPECT_EQ(player.life, 100);
-        EXPECT_EQ(player.position.x, 500.0f);
-        EXPECT_EQ(player.position.y, 500.0f);
+        EXPECT_TRUE(isAt(player.position, 500.0f, 500.0f, 0));
 
         const Entity& hud = *world.lastList.get(0);
-        EXPECT_EQ(hud.position.x, 10.0f);
-        EXPECT_EQ(hud.position.y, 100.0f);
+        EXPECT_TRUE(isAt(hud.position, 10.0f, 100.0f, 0));
 
         // The spawner with its 100, then the builder, which stays with its 1.
         ASSERT_EQ(world.algorithmList.count(), 2);
@@ -216,8 +214,7 @@ TEST(StarField, PlacesFiveHundredStarsFromTheGenerator) {
     for (int i = 0; i < field.starCount; ++i) {
         const int x = nextRandom() % 1000;
         const int y = nextRandom() % 1000;
-        EXPECT_EQ(field.stars[i].x, static_cast<float>(x)) << i;
-        EXPECT_EQ(field.stars[i].y, static_cast<float>(y)) << i;
+        EXPECT_TRUE(isAt(field.stars[i], static_cast<float>(x), static_cast<float>(y), 0)) << i;
     }
 }
 

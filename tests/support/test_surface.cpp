@@ -39,6 +39,20 @@ int TestSurface::count(COLORREF color, int left, int top, int width, int height)
     return found;
 }
 
+::testing::AssertionResult showsPixels(const TestSurface& surface,
+                                       std::initializer_list<PixelAt> expected) {
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    for (const PixelAt& want : expected) {
+        const COLORREF seen = surface.pixel(want.x, want.y);
+        if (seen != want.colour) {
+            result = ::testing::AssertionFailure();
+            result << "(" << want.x << ", " << want.y << ") is " << std::hex << seen << ", not "
+                   << want.colour << std::dec << "; ";
+        }
+    }
+    return result;
+}
+
 int countPixels(HDC dc, COLORREF color, int left, int top, int width, int height) {
     GdiFlush();
     int found = 0;

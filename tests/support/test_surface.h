@@ -1,10 +1,13 @@
 // TestSurface: the harness's off-screen surface with what the tests add to it: a fill of any
-// colour, and its pixels read back.
+// colour, and its pixels read back and compared with a list of the pixels a picture must show.
 #pragma once
 
 #include "offscreen_surface.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <initializer_list>
 
 class TestSurface : public OffscreenSurface {
 public:
@@ -17,6 +20,17 @@ public:
     int count(COLORREF color) const;
     int count(COLORREF color, int left, int top, int width, int height) const;
 };
+
+// A pixel a picture must show: its place and its colour.
+struct PixelAt {
+    int x;
+    int y;
+    COLORREF colour;
+};
+
+// Whether the surface shows every pixel listed; the failure names each one that differs.
+::testing::AssertionResult showsPixels(const TestSurface& surface,
+                                       std::initializer_list<PixelAt> expected);
 
 // Number of pixels of exactly this colour in a box of any surface, read through GDI (for the
 // surfaces a test does not own, such as an engine's frame surfaces).
