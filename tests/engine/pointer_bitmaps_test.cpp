@@ -132,10 +132,10 @@ TEST(PointerBitmaps, CrosshairPlacedUpLeftOfTheMouseCentresItsSmallCrossOnThePoi
             EXPECT_EQ(yellow, surface.pixel(mouseX + dx, mouseY + dy));
         }
     }
-    EXPECT_EQ(yellow, surface.pixel(mouseX - 2, mouseY - 2));
-    EXPECT_EQ(yellow, surface.pixel(mouseX + 1, mouseY + 1));
-    EXPECT_EQ(yellow, surface.pixel(mouseX - 2, mouseY + 1));
-    EXPECT_EQ(yellow, surface.pixel(mouseX + 1, mouseY - 2));
-    EXPECT_EQ(white, surface.pixel(mouseX + 1, mouseY));
-    EXPECT_EQ(white, surface.pixel(mouseX, mouseY - 2));
+    EXPECT_TRUE(showsPixels(surface, yellow,
+                            {{mouseX - 2, mouseY - 2},
+                             {mouseX + 1, mouseY + 1},
+                             {mouseX - 2, mouseY + 1},
+                             {mouseX + 1, mouseY - 2}}));
+    EXPECT_TRUE(showsPixels(surface, white, {{mouseX + 1, mouseY}, {mouseX, mouseY - 2}}));
 }

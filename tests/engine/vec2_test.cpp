@@ -172,14 +172,10 @@ TEST(Vec2Drawing, EllipseUsesTheSelectedPenAndBrush) {
     HGDIOBJ oldBrush = SelectObject(surface.dc(), brush);
 
     Vec2(20.5f, 20.0f).drawEllipse(surface.dc(), 10, 6); // bounding box (10, 14)-(30, 26)
-    EXPECT_EQ(blue, surface.pixel(20, 20));
-    EXPECT_EQ(red, surface.pixel(10, 20));
-    EXPECT_EQ(red, surface.pixel(20, 14));
-    EXPECT_EQ(white, surface.pixel(9, 20));
-    EXPECT_EQ(white, surface.pixel(20, 13));
-    EXPECT_EQ(white, surface.pixel(30, 20));
-    EXPECT_EQ(white, surface.pixel(20, 26));
-    EXPECT_EQ(white, surface.pixel(11, 15)); // corner of the box, outside the curve
+    // (11, 15) is a corner of the box, outside the curve.
+    EXPECT_TRUE(showsPixels(surface, blue, {{20, 20}}));
+    EXPECT_TRUE(showsPixels(surface, red, {{10, 20}, {20, 14}}));
+    EXPECT_TRUE(showsPixels(surface, white, {{9, 20}, {20, 13}, {30, 20}, {20, 26}, {11, 15}}));
     EXPECT_EQ(HGDIOBJ(pen), GetCurrentObject(surface.dc(), OBJ_PEN));
     EXPECT_EQ(HGDIOBJ(brush), GetCurrentObject(surface.dc(), OBJ_BRUSH));
 

@@ -174,15 +174,11 @@ TEST(EnemyPicture, IsACyanDecagonOutlineWithACrossAtItsCentre) {
     EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
     EXPECT_TRUE(isAt(enemy->screenOutline.position, 150.0f, 160.0f, 0));
     // The cross at the centre and the corner on the +x axis.
-    EXPECT_EQ(scene.surface.pixel(150, 160), cyan);
-    EXPECT_EQ(scene.surface.pixel(148, 160), cyan);
-    EXPECT_EQ(scene.surface.pixel(150, 158), cyan);
-    EXPECT_EQ(scene.surface.pixel(170, 160), cyan);
+    EXPECT_TRUE(showsPixels(scene.surface, cyan, {{150, 160}, {148, 160}, {150, 158}, {170, 160}}));
     // Edges, not a filled shape: inside between the cross and the rim stays white.
-    EXPECT_EQ(scene.surface.pixel(160, 160), RGB(255, 255, 255));
-    EXPECT_EQ(scene.surface.pixel(150, 170), RGB(255, 255, 255));
-    EXPECT_EQ(scene.surface.pixel(150, 179), cyan);
-    EXPECT_EQ(scene.surface.pixel(150, 185), RGB(255, 255, 255));
+    EXPECT_TRUE(
+        showsPixels(scene.surface, RGB(255, 255, 255), {{160, 160}, {150, 170}, {150, 185}}));
+    EXPECT_TRUE(showsPixels(scene.surface, cyan, {{150, 179}}));
     EXPECT_GT(scene.surface.count(cyan), 200);
 }
 

@@ -39,15 +39,15 @@ int TestSurface::count(COLORREF color, int left, int top, int width, int height)
     return found;
 }
 
-::testing::AssertionResult showsPixels(const TestSurface& surface,
-                                       std::initializer_list<PixelAt> expected) {
+::testing::AssertionResult showsPixels(const TestSurface& surface, COLORREF colour,
+                                       std::initializer_list<POINT> points) {
     ::testing::AssertionResult result = ::testing::AssertionSuccess();
-    for (const PixelAt& want : expected) {
-        const COLORREF seen = surface.pixel(want.x, want.y);
-        if (seen != want.colour) {
+    for (const POINT& point : points) {
+        const COLORREF seen = surface.pixel(point.x, point.y);
+        if (seen != colour) {
             result = ::testing::AssertionFailure();
-            result << "(" << want.x << ", " << want.y << ") is " << std::hex << seen << ", not "
-                   << want.colour << std::dec << "; ";
+            result << "(" << point.x << ", " << point.y << ") is " << std::hex << seen << ", not "
+                   << colour << std::dec << "; ";
         }
     }
     return result;

@@ -21,16 +21,9 @@ public:
     int count(COLORREF color, int left, int top, int width, int height) const;
 };
 
-// A pixel a picture must show: its place and its colour.
-struct PixelAt {
-    int x;
-    int y;
-    COLORREF colour;
-};
-
-// Whether the surface shows every pixel listed; the failure names each one that differs.
-::testing::AssertionResult showsPixels(const TestSurface& surface,
-                                       std::initializer_list<PixelAt> expected);
+// Whether the surface shows this colour at every point listed; the failure names the others.
+::testing::AssertionResult showsPixels(const TestSurface& surface, COLORREF colour,
+                                       std::initializer_list<POINT> points);
 
 // Number of pixels of exactly this colour in a box of any surface, read through GDI (for the
 // surfaces a test does not own, such as an engine's frame surfaces).
