@@ -166,10 +166,10 @@ TEST(DemoKeys, EscapeAsksToCloseF1ShowsTheHelpBox123WithAnOkButtonOthersDoNothin
     scene.onKeyDown('A', 0);
     scene.onKeyDown(VK_F2, 0);
     EXPECT_EQ(0, closeRequests);
-    EXPECT_TRUE(recorder.boxes().empty());
+    EXPECT_TRUE(recorder.boxes.empty());
     scene.onKeyDown(VK_F1, 0);
-    const SeenBox help{window.handle(), "help", "123", {IDOK}, false, GetCurrentThreadId()};
-    EXPECT_EQ(std::vector<SeenBox>{help}, recorder.boxes());
+    const SeenBox help{window.handle(), "help", "123", {IDOK}, false};
+    EXPECT_EQ(std::vector<SeenBox>{help}, recorder.boxes);
     scene.onKeyDown(VK_ESCAPE, 0);
     EXPECT_EQ(1, closeRequests);
 }
@@ -189,8 +189,8 @@ TEST(DemoFailures, ATimerThatCannotStartIsReportedAndClosesTheWindow) {
     closeRequests = 0;
     BoxRecorder recorder;
     scene.start(window.handle());
-    const SeenBox error{nullptr, "Error", "таймер не создан", {IDOK}, false, GetCurrentThreadId()};
-    EXPECT_EQ(std::vector<SeenBox>{error}, recorder.boxes());
+    const SeenBox error{nullptr, "Error", "таймер не создан", {IDOK}, false};
+    EXPECT_EQ(std::vector<SeenBox>{error}, recorder.boxes);
     EXPECT_EQ(1, closeRequests);
 }
 

@@ -40,7 +40,7 @@ TEST(ProgramShell, NoFrameRunsAfterTheEntryPointEvenWhenTheWindowClosedWhileOpen
     const BoxRecorder recorder;
     const int result =
         runProgramWith<ClosingScene, closingScene>(GetModuleHandleA(nullptr), SW_HIDE);
-    const std::vector<SeenBox> boxes = recorder.boxes();
+    const std::vector<SeenBox> boxes = recorder.boxes;
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ("Option Window", boxes[0].caption);
     for (std::size_t i = 1; i < boxes.size(); ++i) {

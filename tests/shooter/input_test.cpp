@@ -81,7 +81,7 @@ TEST_F(InputTest, CommandKeysDoTheirOwnThingAndNeverTakeASlot) {
         const BoxRecorder recorder;
         press(c.key);
         EXPECT_EQ(closeRequests, c.closes) << c.key;
-        EXPECT_EQ(recorder.boxes().size(), c.boxes) << c.key;
+        EXPECT_EQ(recorder.boxes.size(), c.boxes) << c.key;
         EXPECT_EQ(built.game.active.load(), c.active) << c.key;
         EXPECT_EQ(slot(0), 0) << c.key;
         EXPECT_EQ(slot(1), 0) << c.key;
@@ -93,9 +93,8 @@ TEST_F(InputTest, CommandKeysDoTheirOwnThingAndNeverTakeASlot) {
 TEST_F(InputTest, F1ShowsTheHelpBoxOwnedByTheWindow) {
     const BoxRecorder recorder;
     press(VK_F1);
-    const SeenBox help{built.window.handle(), "help", helpText, {IDOK}, false,
-                       GetCurrentThreadId()};
-    EXPECT_EQ(recorder.boxes(), std::vector<SeenBox>{help});
+    const SeenBox help{built.window.handle(), "help", helpText, {IDOK}, false};
+    EXPECT_EQ(recorder.boxes, std::vector<SeenBox>{help});
 }
 
 // Draws one real frame on a render thread, as a timer tick does.
@@ -123,9 +122,8 @@ TEST_F(InputTest, F2AnnouncesAndRestartsTheGame) {
     const BoxRecorder recorder;
     press(VK_F2);
     EXPECT_EQ(nextFrame(built.game), shown);
-    const SeenBox announced{built.window.handle(), "Will Be", "Restart Game", {IDOK}, false,
-                            GetCurrentThreadId()};
-    EXPECT_EQ(recorder.boxes(), std::vector<SeenBox>{announced});
+    const SeenBox announced{built.window.handle(), "Will Be", "Restart Game", {IDOK}, false};
+    EXPECT_EQ(recorder.boxes, std::vector<SeenBox>{announced});
     EXPECT_EQ(built.player().position.y, 500.0f);
     EXPECT_EQ(built.arena().origin.y, 0.0f);
     EXPECT_EQ(built.world().solidList.count(), 0);

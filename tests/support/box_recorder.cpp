@@ -4,11 +4,10 @@
 #include "box_recorder.h"
 
 #include <algorithm>
-#include <atomic>
 
 namespace {
-// Set while a recorder lives; the hooks of every thread read it.
-std::atomic<BoxRecorder*> current{nullptr};
+// The calling thread's recorder: a hook runs on the thread that opens the box.
+thread_local BoxRecorder* recorder = nullptr;
 
 bool shown(HWND control) {
     return control != nullptr && (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -20,16 +19,47 @@ BOOL CALLBACK findIcon(HWND child, LPARAM found) {
     }
     return TRUE;
 }
+
+LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    char kind[16] = {};
+    GetClassNameA(box, kind, sizeof kind);
+    if (recorder != nullptr && lstrcmpA(kind, "#32770") == 0) {
+        if (code == HCBT_CREATEWND) {
+            recorder->mostOpen = std::max(recorder->mostOpen, ++recorder->open);
+        } else if (code == HCBT_DESTROYWND) {
+            --recorder->open;
+        } else if (code == HCBT_ACTIVATE) {
+            SeenBox& seen =
+                recorder->boxes.emplace_back(SeenBox{GetWindow(box, GW_OWNER),
+                                                     windowText1251(box),
+                                                     windowText1251(GetDlgItem(box, 0xFFFF)),
+                                                     {},
+                                                     false});
+            for (int id = IDOK; id <= IDNO; ++id) {
+                if (shown(GetDlgItem(box, id))) {
+                    seen.buttons.push_back(id);
+                }
+            }
+            EnumChildWindows(box, findIcon, reinterpret_cast<LPARAM>(&seen.icon));
+            if (recorder->onShown) {
+                recorder->onShown(SeenBox(seen));
+            }
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 } // namespace
 
 bool operator==(const SeenBox& a, const SeenBox& b) {
     return a.owner == b.owner && a.caption == b.caption && a.text == b.text &&
-           a.buttons == b.buttons && a.icon == b.icon && a.thread == b.thread;
+           a.buttons == b.buttons && a.icon == b.icon;
 }
 
 void PrintTo(const SeenBox& box, std::ostream* out) {
-    *out << "box of " << box.owner << " on thread " << box.thread << ", \"" << box.caption
-         << "\": \"" << box.text << "\", buttons";
+    *out << "box of " << box.owner << ", \"" << box.caption << "\": \"" << box.text
+         << "\", buttons";
     for (const int id : box.buttons) {
         *out << " " << id;
     }
@@ -46,53 +76,13 @@ std::string windowText1251(HWND window) {
     return text;
 }
 
-BoxRecorder::BoxRecorder(std::function<void(const SeenBox&)> onShown)
-    : onShown_(std::move(onShown)), ownThread_(hookThisThread()) {
-    current = this;
+BoxRecorder::BoxRecorder(std::function<void(const SeenBox&)> onEachShown)
+    : onShown(std::move(onEachShown)),
+      hook_(SetWindowsHookExA(WH_CBT, watch, nullptr, GetCurrentThreadId())) {
+    recorder = this;
 }
 
 BoxRecorder::~BoxRecorder() {
-    current = nullptr;
-}
-
-BoxRecorder::ThreadHook BoxRecorder::hookThisThread() {
-    return ThreadHook(SetWindowsHookExA(WH_CBT, watch, nullptr, GetCurrentThreadId()),
-                      UnhookWindowsHookEx);
-}
-
-LRESULT CALLBACK BoxRecorder::watch(int code, WPARAM wParam, LPARAM lParam) {
-    BoxRecorder* recorder = current;
-    const HWND box = reinterpret_cast<HWND>(wParam);
-    char kind[16] = {};
-    GetClassNameA(box, kind, sizeof kind);
-    if (recorder == nullptr || lstrcmpA(kind, "#32770") != 0) {
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    if (code == HCBT_ACTIVATE) {
-        SeenBox seen{GetWindow(box, GW_OWNER),
-                     windowText1251(box),
-                     windowText1251(GetDlgItem(box, 0xFFFF)),
-                     {},
-                     false,
-                     GetCurrentThreadId()};
-        for (int id = IDOK; id <= IDNO; ++id) {
-            if (shown(GetDlgItem(box, id))) {
-                seen.buttons.push_back(id);
-            }
-        }
-        EnumChildWindows(box, findIcon, reinterpret_cast<LPARAM>(&seen.icon));
-        {
-            const std::lock_guard<std::mutex> lock(recorder->guard_);
-            recorder->boxes_.push_back(seen);
-        }
-        if (recorder->onShown_) {
-            recorder->onShown_(seen);
-        }
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    } else if (code == HCBT_CREATEWND || code == HCBT_DESTROYWND) {
-        const std::lock_guard<std::mutex> lock(recorder->guard_);
-        recorder->open_ += code == HCBT_CREATEWND ? 1 : -1;
-        recorder->mostOpen_ = std::max(recorder->mostOpen_, recorder->open_);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    recorder = nullptr;
+    UnhookWindowsHookEx(hook_);
 }
