@@ -61,7 +61,7 @@ TEST_F(TrailBallTest, DrawsTwentyFiveDiscsFromWhiteToDarkGreyAlongTheFramesPath)
     }
     // No outline: the last disc is one grey.
     EXPECT_TRUE(showsPixels(surface, grey(15), {{350, 300}, {350, 285}}));
-    EXPECT_TRUE(showsPixels(surface, white, {{350, 330}}));
+    EXPECT_EQ(white, surface.pixel(350, 330));
     EXPECT_NEAR(350.0, ball->position.x, 1e-3);
     EXPECT_NEAR(250.0 * friction, ball->velocity.x, 1e-3);
 }

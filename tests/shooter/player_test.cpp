@@ -217,9 +217,9 @@ TEST_F(PlayerTest, DrawsTheFigureAimedAtTheMouse) {
     const COLORREF orange = RGB(255, 100, 0);
     const COLORREF red = RGB(255, 0, 0);
     // The disc, its rim at the left and at the top, and outside.
-    EXPECT_TRUE(showsPixels(surface, green, {{200, 106}}));
+    EXPECT_EQ(surface.pixel(200, 106), green);
     EXPECT_TRUE(showsPixels(surface, orange, {{191, 100}, {200, 91}}));
-    EXPECT_TRUE(showsPixels(surface, RGB(255, 255, 255), {{187, 100}}));
+    EXPECT_EQ(surface.pixel(187, 100), RGB(255, 255, 255));
     // The barrel reaches a third of the way to the sight.
     for (int x = 211; x < 216; ++x) {
         EXPECT_EQ(surface.pixel(x, 100), red) << x;
@@ -227,8 +227,8 @@ TEST_F(PlayerTest, DrawsTheFigureAimedAtTheMouse) {
     EXPECT_NE(surface.pixel(218, 100), red);
     // The sight: a ring of radius 5 around (250, 100) filled green, and a cross of 10.
     EXPECT_TRUE(showsPixels(surface, red, {{250, 92}, {250, 108}, {241, 100}, {259, 100}}));
-    EXPECT_TRUE(showsPixels(surface, green, {{248, 98}}));
-    EXPECT_TRUE(showsPixels(surface, RGB(255, 255, 255), {{261, 100}}));
+    EXPECT_EQ(surface.pixel(248, 98), green);
+    EXPECT_EQ(surface.pixel(261, 100), RGB(255, 255, 255));
 }
 
 TEST_F(PlayerTest, AimsRightWhenTheMouseIsOnTheCentre) {

@@ -45,11 +45,12 @@ TEST(VariantWorld, DrawsGreyOutlinesBlackStarsAndDarkBlueEnemiesOnTheWhiteFrame)
 
     // The player's grey rim around a white disc, the enemy's dark blue decagon (its first corner
     // 20 right of its centre), the panel's black frame around white with the green bar.
-    EXPECT_TRUE(showsPixels(surface, grey, {{arenaX + 510, arenaY + 500}}));
-    EXPECT_TRUE(showsPixels(surface, white, {{arenaX + 495, arenaY + 500}, {1390, 600}}));
-    EXPECT_TRUE(showsPixels(surface, RGB(0, 0, 100), {{arenaX + 320, arenaY + 700}}));
-    EXPECT_TRUE(showsPixels(surface, RGB(0, 0, 0), {{1300, 500}}));
-    EXPECT_TRUE(showsPixels(surface, RGB(0, 255, 0), {{1330, 250}}));
+    EXPECT_EQ(surface.pixel(arenaX + 510, arenaY + 500), grey);
+    EXPECT_EQ(surface.pixel(arenaX + 495, arenaY + 500), white);
+    EXPECT_EQ(surface.pixel(arenaX + 320, arenaY + 700), RGB(0, 0, 100));
+    EXPECT_EQ(surface.pixel(1300, 500), RGB(0, 0, 0));
+    EXPECT_EQ(surface.pixel(1390, 600), white);
+    EXPECT_EQ(surface.pixel(1330, 250), RGB(0, 255, 0));
     // The arrow's corner is at the mouse, its red edges run right and down from it.
     EXPECT_TRUE(showsPixels(surface, RGB(255, 0, 0), {{703, 900}, {700, 903}}));
     selectStockPenAndBrush(surface.dc());

@@ -154,9 +154,7 @@ TEST_F(Armed, VolleyStartsSixParallelBoltsOnAnArcWithoutDrawing) {
     for (int i = 0; i < 6; ++i) {
         const TrailShot& bolt = shot(1 + i);
         EXPECT_EQ(penLook(bolt.headPen).colour, greenHead);
-        EXPECT_TRUE(isAt(bolt.position, static_cast<float>(expectedX[i]),
-                         static_cast<float>(expectedY[i]), 0))
-            << i;
+        EXPECT_TRUE(isAt(bolt.position, expectedX[i], expectedY[i], 0)) << i;
         EXPECT_TRUE(isAt(bolt.velocity, speeds[i], 0.0f, 1e-4)) << i;
     }
     player->fireVolley();

@@ -2,6 +2,7 @@
 #include "test_surface.h"
 
 #include <cstdint>
+#include <sstream>
 
 TestSurface::TestSurface(int width, int height, COLORREF color) : OffscreenSurface(width, height) {
     fill(color);
@@ -41,16 +42,18 @@ int TestSurface::count(COLORREF color, int left, int top, int width, int height)
 
 ::testing::AssertionResult showsPixels(const TestSurface& surface, COLORREF colour,
                                        std::initializer_list<POINT> points) {
-    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    std::ostringstream wrong;
     for (const POINT& point : points) {
         const COLORREF seen = surface.pixel(point.x, point.y);
         if (seen != colour) {
-            result = ::testing::AssertionFailure();
-            result << "(" << point.x << ", " << point.y << ") is " << std::hex << seen << ", not "
-                   << colour << std::dec << "; ";
+            wrong << "(" << point.x << ", " << point.y << ") is 0x" << std::hex << seen
+                  << ", not 0x" << colour << std::dec << "; ";
         }
     }
-    return result;
+    if (wrong.str().empty()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << wrong.str();
 }
 
 int countPixels(HDC dc, COLORREF color, int left, int top, int width, int height) {
