@@ -4,6 +4,8 @@
 
 #include "scene_harness.h"
 
+#include "box_recorder.h"
+
 #include "ball_repel/ball_repel_scene.h"
 #include "ball_toss/ball_toss_scene.h"
 #include "ball_toss/trail_ball.h"
@@ -97,8 +99,7 @@ TEST(DemoFrame, DrawsThePointerAtTheOriginBeforeTheMouseMovesThenAtTheMouse) {
 
     harness.frame(1);
     // The arrow's tip: its top edge and its left edge are red, the corner itself is not lit.
-    EXPECT_EQ(pointerRed, harness.surface.pixel(1, 0));
-    EXPECT_EQ(pointerRed, harness.surface.pixel(0, 1));
+    EXPECT_TRUE(showsPixels(harness.surface, pointerRed, {{1, 0}, {0, 1}}));
     EXPECT_EQ(white, harness.surface.pixel(0, 0));
 
     // Over the objects: the mark's black corner at (400, 300) lies under the arrow's tip.
@@ -106,8 +107,7 @@ TEST(DemoFrame, DrawsThePointerAtTheOriginBeforeTheMouseMovesThenAtTheMouse) {
     harness.scene.addObject(new RecordingObject(&log, "mark"));
     harness.scene.mouse = Vec2(400.7f, 300.2f);
     harness.frame(1);
-    EXPECT_EQ(pointerRed, harness.surface.pixel(401, 300));
-    EXPECT_EQ(pointerRed, harness.surface.pixel(400, 301));
+    EXPECT_TRUE(showsPixels(harness.surface, pointerRed, {{401, 300}, {400, 301}}));
     EXPECT_NE(pointerRed, harness.surface.pixel(1, 0));
 }
 
@@ -157,58 +157,20 @@ TEST(DemoFrame, LeavesTheSurfacesPenAndBrushAsItFoundThemAndTheTeardownReleasesB
     EXPECT_EQ(before, gdiCount::live());
 }
 
-// What a message box opened on this thread showed; the box is answered with OK at once.
-struct SeenBox {
-    HWND owner = nullptr;
-    std::string caption;
-    std::string text;
-    std::vector<int> buttons; // the ids of its buttons, of those a box can have, that it shows
-};
-SeenBox seenBox;
-
-std::string windowText(HWND window) {
-    char text[64] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
-    const HWND box = reinterpret_cast<HWND>(wParam);
-    char kind[16] = {};
-    GetClassNameA(box, kind, sizeof kind);
-    if (code == HCBT_ACTIVATE && lstrcmpA(kind, "#32770") == 0) {
-        seenBox = {
-            GetWindow(box, GW_OWNER), windowText(box), windowText(GetDlgItem(box, 0xFFFF)), {}};
-        // The box is not shown yet when it is activated: read its buttons' own style.
-        for (int id = IDOK; id <= IDNO; ++id) {
-            const HWND button = GetDlgItem(box, id);
-            if (button != nullptr && (GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE) != 0) {
-                seenBox.buttons.push_back(id);
-            }
-        }
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 TEST(DemoKeys, EscapeAsksToCloseF1ShowsTheHelpBox123WithAnOkButtonOthersDoNothing) {
     HiddenWindow window(clientWidth, clientHeight, testProcedure);
     EmptyScene scene;
     scene.attachWindow(window.handle());
     closeRequests = 0;
-    seenBox = {};
-    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
+    BoxRecorder recorder;
     scene.onKeyDown('A', 0);
     scene.onKeyDown(VK_F2, 0);
     EXPECT_EQ(0, closeRequests);
-    EXPECT_EQ("", seenBox.caption);
+    EXPECT_TRUE(recorder.boxes.empty());
     scene.onKeyDown(VK_F1, 0);
-    EXPECT_EQ(window.handle(), seenBox.owner);
-    EXPECT_EQ("help", seenBox.caption);
-    EXPECT_EQ("123", seenBox.text);
-    EXPECT_EQ(std::vector<int>{IDOK}, seenBox.buttons);
+    const SeenBox help{window.handle(), "help", "123", {IDOK}, false};
+    EXPECT_EQ(std::vector<SeenBox>{help}, recorder.boxes);
     scene.onKeyDown(VK_ESCAPE, 0);
-    UnhookWindowsHookEx(hook);
     EXPECT_EQ(1, closeRequests);
 }
 
@@ -225,13 +187,10 @@ TEST(DemoFailures, ATimerThatCannotStartIsReportedAndClosesTheWindow) {
     EmptyScene scene;
     scene.startTimerEvent = refuseTimer;
     closeRequests = 0;
-    seenBox = {};
-    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
+    BoxRecorder recorder;
     scene.start(window.handle());
-    UnhookWindowsHookEx(hook);
-    EXPECT_EQ(nullptr, seenBox.owner);
-    EXPECT_EQ("Error", seenBox.caption);
-    EXPECT_EQ("таймер не создан", seenBox.text);
+    const SeenBox error{nullptr, "Error", "таймер не создан", {IDOK}, false};
+    EXPECT_EQ(std::vector<SeenBox>{error}, recorder.boxes);
     EXPECT_EQ(1, closeRequests);
 }
 
@@ -256,7 +215,6 @@ TEST(DemoWindow, MinimisingKeepsTheBallsAndTheBoundsWhereTheyWere) {
     EXPECT_TRUE(EqualRect(&bounds, &toss.scene.clientRect));
     for (int i = 0; i < toss.scene.objectList.count(); ++i) {
         const Vec2 now = static_cast<TrailBall*>(toss.scene.objectList.get(i))->position;
-        EXPECT_EQ(before[i].x, now.x) << "ball " << i;
-        EXPECT_EQ(before[i].y, now.y) << "ball " << i;
+        EXPECT_TRUE(isAt(before[i], now.x, now.y, 0)) << "ball " << i;
     }
 }

@@ -89,10 +89,8 @@ TEST_F(RepelBallTest, IsAWhiteDiscWithABlackOutline) {
     const int y = toPixel(ball->position.y);
     ASSERT_EQ(toPixel(400.0f + push.x), x);
 
-    EXPECT_EQ(RGB(0, 0, 0), surface.pixel(x - 10, y));
-    EXPECT_EQ(RGB(0, 0, 0), surface.pixel(x, y - 10));
-    EXPECT_EQ(white, surface.pixel(x, y));
-    EXPECT_EQ(white, surface.pixel(x - 12, y));
+    EXPECT_TRUE(showsPixels(surface, RGB(0, 0, 0), {{x - 10, y}, {x, y - 10}}));
+    EXPECT_TRUE(showsPixels(surface, white, {{x, y}, {x - 12, y}}));
 }
 
 TEST(BallRepelScene, DrawsEachBallsVelocityYThenXThenItsStartPointYThenX) {

@@ -35,8 +35,7 @@ TEST(MoveToward, StepsTowardTheTargetLandsOnItWithinAStepAndStaysWithinAMilliont
         EXPECT_EQ(c.moved, moveToward(point, c.target, c.stepLength));
         // A point left where it is keeps its exact coordinates.
         const float tolerance = c.moved ? 1e-3f : 0.0f;
-        EXPECT_NEAR(c.end.x, point.x, tolerance);
-        EXPECT_NEAR(c.end.y, point.y, tolerance);
+        EXPECT_TRUE(isAt(c.end, point.x, point.y, tolerance));
     }
 }
 
@@ -81,9 +80,7 @@ TEST(Rope, IsABlueLineWithAHeadDiscJoinedToItsAnchor) {
     rope.step(surface.dc(), 1);
 
     // Head at (80, 80): the line to the anchor, the disc's outline, its white filling.
-    EXPECT_EQ(ropeBlue, surface.pixel(160, 160));
-    EXPECT_EQ(ropeBlue, surface.pixel(239, 239));
-    EXPECT_EQ(ropeBlue, surface.pixel(70, 80));
+    EXPECT_TRUE(showsPixels(surface, ropeBlue, {{160, 160}, {239, 239}, {70, 80}}));
     EXPECT_EQ(white, surface.pixel(75, 84));
     // The last link runs from the tail's old place to the head.
     EXPECT_EQ(ropeBlue, surface.pixel(40, 40));

@@ -1,19 +1,12 @@
 // The options dialog of the shooter programs: what its fields show and how entries are read.
 #include "app_shell.h"
+#include "box_recorder.h"
 #include "resource_ids.h"
 #include "hidden_window.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-namespace {
-std::string controlText(HWND dialog, int id) {
-    char text[64] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-} // namespace
+#include <utility>
 
 // An entry, the value before it, and the value read: a decimal number, the previous value when
 // the text does not parse, and only the first nine characters.
@@ -54,13 +47,14 @@ TEST(OptionsDialogWindow, ShowsTheCurrentSizeInItsFieldsAndItsButtons) {
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS),
                                      nullptr, optionsDialogProc, 0);
     ASSERT_NE(nullptr, dialog);
-    EXPECT_EQ("1920", controlText(dialog, IDC_WIDTH_EDIT));
-    EXPECT_EQ("1080", controlText(dialog, IDC_HEIGHT_EDIT));
-    char caption[64] = {};
-    GetWindowTextA(dialog, caption, sizeof caption);
-    EXPECT_STREQ("Option Window", caption);
-    EXPECT_EQ("OK", controlText(dialog, IDOK));
-    EXPECT_EQ("Cancel", controlText(dialog, IDCANCEL));
+    const std::pair<int, const char*> texts[] = {{0, "Option Window"},
+                                                 {IDC_WIDTH_EDIT, "1920"},
+                                                 {IDC_HEIGHT_EDIT, "1080"},
+                                                 {IDOK, "OK"},
+                                                 {IDCANCEL, "Cancel"}};
+    for (const auto& [id, text] : texts) {
+        EXPECT_EQ(text, windowText1251(id == 0 ? dialog : GetDlgItem(dialog, id))) << id;
+    }
     EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(dialog, IDC_WIDTH_EDIT), GWL_STYLE) & ES_AUTOHSCROLL);
     // The Russian labels, as the program's own dialog shows them, are read back by
     // system.shooter_texts under a Russian and an English locale.

@@ -8,7 +8,6 @@
 #include "test_surface.h"
 #include "hidden_window.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,48 +37,36 @@ std::vector<PointerPair> pointerPairs() {
     };
 }
 
-// Loads the bitmap as the programs do and reads it back, row 0 at the top; empty unless the
-// bitmap loads and is 32 x 32.
-std::vector<COLORREF> loadedPixels(int id) {
-    std::vector<COLORREF> pixels;
-    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+// Loads the bitmap as the programs do and copies it onto the surface; false unless it loads
+// and is 32 x 32.
+bool copyLoaded(int id, TestSurface& surface) {
+    const HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
     BITMAP description{};
-    if (bitmap == nullptr || GetObjectA(bitmap, sizeof description, &description) == 0 ||
-        description.bmWidth != cellSize || description.bmHeight != cellSize) {
-        DeleteObject(bitmap);
-        return pixels;
+    const bool fits = bitmap != nullptr &&
+                      GetObjectA(bitmap, sizeof description, &description) != 0 &&
+                      description.bmWidth == cellSize && description.bmHeight == cellSize;
+    if (fits) {
+        const HDC loaded = CreateCompatibleDC(surface.dc());
+        const HGDIOBJ previous = SelectObject(loaded, bitmap);
+        BitBlt(surface.dc(), 0, 0, cellSize, cellSize, loaded, 0, 0, SRCCOPY);
+        SelectObject(loaded, previous);
+        DeleteDC(loaded);
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = cellSize;
-    info.bmiHeader.biHeight = -cellSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint32_t> bits(cellSize * cellSize);
-    HDC screen = GetDC(nullptr);
-    if (GetDIBits(screen, bitmap, 0, cellSize, bits.data(), &info, DIB_RGB_COLORS) == cellSize) {
-        for (std::uint32_t value : bits) {
-            pixels.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
-        }
-    }
-    ReleaseDC(nullptr, screen);
     DeleteObject(bitmap);
-    return pixels;
+    return fits;
 }
 
 // Compares a loaded bitmap with the colours the description gives for lit and unlit pixels.
 void expectPixels(int id, const pointerShapes::PixelSet& lit, COLORREF litColor,
                   COLORREF otherColor) {
     SCOPED_TRACE("resource " + std::to_string(id));
-    const std::vector<COLORREF> pixels = loadedPixels(id);
-    ASSERT_EQ(static_cast<std::size_t>(cellSize * cellSize), pixels.size());
+    TestSurface surface(cellSize, cellSize);
+    ASSERT_TRUE(copyLoaded(id, surface));
     int wrong = 0;
     for (int row = 0; row < cellSize; ++row) {
         for (int column = 0; column < cellSize; ++column) {
             const COLORREF expected = isLit(lit, column, row) ? litColor : otherColor;
-            if (pixels[static_cast<std::size_t>(row * cellSize + column)] != expected &&
-                ++wrong <= 5) {
+            if (surface.pixel(column, row) != expected && ++wrong <= 5) {
                 ADD_FAILURE() << "pixel (" << column << ", " << row << ")";
             }
         }
@@ -132,10 +119,10 @@ TEST(PointerBitmaps, CrosshairPlacedUpLeftOfTheMouseCentresItsSmallCrossOnThePoi
             EXPECT_EQ(yellow, surface.pixel(mouseX + dx, mouseY + dy));
         }
     }
-    EXPECT_EQ(yellow, surface.pixel(mouseX - 2, mouseY - 2));
-    EXPECT_EQ(yellow, surface.pixel(mouseX + 1, mouseY + 1));
-    EXPECT_EQ(yellow, surface.pixel(mouseX - 2, mouseY + 1));
-    EXPECT_EQ(yellow, surface.pixel(mouseX + 1, mouseY - 2));
-    EXPECT_EQ(white, surface.pixel(mouseX + 1, mouseY));
-    EXPECT_EQ(white, surface.pixel(mouseX, mouseY - 2));
+    EXPECT_TRUE(showsPixels(surface, yellow,
+                            {{mouseX - 2, mouseY - 2},
+                             {mouseX + 1, mouseY + 1},
+                             {mouseX - 2, mouseY + 1},
+                             {mouseX + 1, mouseY - 2}}));
+    EXPECT_TRUE(showsPixels(surface, white, {{mouseX + 1, mouseY}, {mouseX, mouseY - 2}}));
 }

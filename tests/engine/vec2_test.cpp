@@ -5,6 +5,7 @@
 #include "gdi_objects.h"
 #include "test_surface.h"
 #include "vec2.h"
+#include "vec2_checks.h"
 
 #include <limits>
 #include <tuple>
@@ -21,31 +22,24 @@ TEST(Vec2Arithmetic, AddsSubtractsAndConverts) {
     const Vec2 b(0.5, 4.0); // doubles rounded to float
     const Vec2 sum = a + b;
     const Vec2 difference = a - b;
-    EXPECT_EQ(2.0f, sum.x);
-    EXPECT_EQ(2.0f, sum.y);
-    EXPECT_EQ(1.0f, difference.x);
-    EXPECT_EQ(-6.0f, difference.y);
+    EXPECT_TRUE(isAt(sum, 2.0f, 2.0f, 0));
+    EXPECT_TRUE(isAt(difference, 1.0f, -6.0f, 0));
     (a += b) += b; // the compound operators return the vector itself
-    EXPECT_EQ(2.5f, a.x);
-    EXPECT_EQ(6.0f, a.y);
+    EXPECT_TRUE(isAt(a, 2.5f, 6.0f, 0));
     (a -= b) -= Vec2(3, -7);
-    EXPECT_EQ(-1.0f, a.x);
-    EXPECT_EQ(9.0f, a.y);
+    EXPECT_TRUE(isAt(a, -1.0f, 9.0f, 0));
     a.set(0.1, 2.5);
     EXPECT_EQ(0.1f, a.x);
     a.set(-4, 9);
-    EXPECT_EQ(-4.0f, a.x);
-    EXPECT_EQ(9.0f, a.y);
+    EXPECT_TRUE(isAt(a, -4.0f, 9.0f, 0));
 }
 
 TEST(Vec2Arithmetic, DivisionByZeroGivesTheZeroVector) {
     const Vec2 q = Vec2(3.0f, 4.0f) / 0.0f;
-    EXPECT_EQ(0.0f, q.x);
-    EXPECT_EQ(0.0f, q.y);
+    EXPECT_TRUE(isAt(q, 0.0f, 0.0f, 0));
     Vec2 w(3.0f, 4.0f);
     w /= -0.0f;
-    EXPECT_EQ(0.0f, w.x);
-    EXPECT_EQ(0.0f, w.y);
+    EXPECT_TRUE(isAt(w, 0.0f, 0.0f, 0));
 
     Vec2 v(3.0f, 4.0f);
     v /= 0.5f;
@@ -86,21 +80,18 @@ TEST(Vec2Geometry, SetPolarAndAngleAreInverse) {
     for (const Vec2& original : samples) {
         Vec2 rebuilt;
         rebuilt.setPolar(original.angle(), original.length());
-        EXPECT_NEAR(original.x, rebuilt.x, 1e-4f * (1.0f + original.length()));
-        EXPECT_NEAR(original.y, rebuilt.y, 1e-4f * (1.0f + original.length()));
+        EXPECT_TRUE(isAt(original, rebuilt.x, rebuilt.y, 1e-4f * (1.0f + original.length())));
     }
 }
 
 TEST(Vec2Geometry, SetAngleKeepsTheLength) {
     Vec2 v(3.0f, 4.0f);
     v.setAngle(pi);
-    EXPECT_NEAR(-5.0f, v.x, 1e-5f);
-    EXPECT_NEAR(0.0f, v.y, 1e-5f);
+    EXPECT_TRUE(isAt(v, -5.0f, 0.0f, 1e-5f));
 
     Vec2 zero;
     zero.setAngle(2.0f);
-    EXPECT_EQ(0.0f, zero.x);
-    EXPECT_EQ(0.0f, zero.y);
+    EXPECT_TRUE(isAt(zero, 0.0f, 0.0f, 0));
 }
 
 TEST(Vec2Geometry, InsideSquareIsStrictAndUsesTheMagnitudeOfR) {
@@ -181,14 +172,10 @@ TEST(Vec2Drawing, EllipseUsesTheSelectedPenAndBrush) {
     HGDIOBJ oldBrush = SelectObject(surface.dc(), brush);
 
     Vec2(20.5f, 20.0f).drawEllipse(surface.dc(), 10, 6); // bounding box (10, 14)-(30, 26)
+    // (11, 15) is a corner of the box, outside the curve.
     EXPECT_EQ(blue, surface.pixel(20, 20));
-    EXPECT_EQ(red, surface.pixel(10, 20));
-    EXPECT_EQ(red, surface.pixel(20, 14));
-    EXPECT_EQ(white, surface.pixel(9, 20));
-    EXPECT_EQ(white, surface.pixel(20, 13));
-    EXPECT_EQ(white, surface.pixel(30, 20));
-    EXPECT_EQ(white, surface.pixel(20, 26));
-    EXPECT_EQ(white, surface.pixel(11, 15)); // corner of the box, outside the curve
+    EXPECT_TRUE(showsPixels(surface, red, {{10, 20}, {20, 14}}));
+    EXPECT_TRUE(showsPixels(surface, white, {{9, 20}, {20, 13}, {30, 20}, {20, 26}, {11, 15}}));
     EXPECT_EQ(HGDIOBJ(pen), GetCurrentObject(surface.dc(), OBJ_PEN));
     EXPECT_EQ(HGDIOBJ(brush), GetCurrentObject(surface.dc(), OBJ_BRUSH));
 

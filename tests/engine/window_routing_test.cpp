@@ -3,6 +3,7 @@
 // pointer; the shooter's start-up help stops the clock while it is open; the programs' own
 // procedures hand resizing and activation, as Windows sends them, to the engine; and a render
 // thread that cannot start is reported by the window, one box at a time.
+#include "box_recorder.h"
 #include "hidden_window.h"
 #include "program_main.h"
 #include "test_surface.h"
@@ -10,9 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
-#include <string>
 #include <vector>
 
 namespace {
@@ -147,66 +146,19 @@ TEST(WindowRouting, TheShootersStartUpHelpStopsTheClockWhileItIsOpen) {
 }
 
 namespace {
-// The failure boxes: how many were shown, how many are open and were open at most at once.
-int boxesShown = 0;
-std::atomic<int> boxesOpen{0};
-int mostBoxesOpen = 0;
-HWND expectedOwner = nullptr;
-DWORD windowThread = 0;
-
 HANDLE WINAPI refuseThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
                            LPDWORD) {
     return nullptr;
 }
 
-std::string textOf(HWND window) {
-    char text[64] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-// Checks each box and answers it with OK; a box on another thread than the window's ends that
-// thread, as nobody there would answer it. While the first box is open the user moves the mouse
-// over the window (the handler's unlock frees the surface the failed tick claimed) and the timer
-// ticks.
-LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam) {
-    const HWND box = reinterpret_cast<HWND>(wParam);
-    char kind[16] = {};
-    GetClassNameA(box, kind, sizeof kind);
-    if (lstrcmpA(kind, "#32770") != 0) {
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    if (code == HCBT_CREATEWND) {
-        mostBoxesOpen = std::max(mostBoxesOpen, ++boxesOpen);
-    } else if (code == HCBT_DESTROYWND) {
-        --boxesOpen;
-    } else if (code == HCBT_ACTIVATE) {
-        boxesShown += 1;
-        EXPECT_EQ(expectedOwner, GetWindow(box, GW_OWNER));
-        EXPECT_EQ("Error", textOf(box));
-        EXPECT_EQ("Can't create Thread", textOf(GetDlgItem(box, 0xFFFF)));
-        for (int id = IDCANCEL; id <= IDNO; ++id) { // OK is the one button it shows
-            const HWND button = GetDlgItem(box, id);
-            EXPECT_TRUE(!button || (GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE) == 0);
-        }
-        if (GetCurrentThreadId() != windowThread) {
-            ADD_FAILURE() << "the box was shown on the timer thread";
-            ExitThread(0);
-        }
-        if (boxesShown == 1) {
-            SendMessageA(routedScene->window, WM_MOUSEMOVE, 0, 0);
-            routedScene->onTimerTick();
-        }
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// One tick on a thread of its own, as the timer delivers it, with the boxes answered there too.
+// One tick on a thread of its own, as the timer delivers it. A box here ends this thread, as
+// nobody would answer it there.
 DWORD WINAPI tickAsTheTimer(LPVOID scene) {
-    const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBoxes, nullptr, GetCurrentThreadId());
+    const BoxRecorder timerBoxes([](const SeenBox&) {
+        ADD_FAILURE() << "the box was shown on the timer thread";
+        ExitThread(0);
+    });
     static_cast<Engine*>(scene)->onTimerTick();
-    UnhookWindowsHookEx(hook);
     return 0;
 }
 } // namespace
@@ -223,10 +175,15 @@ TEST(WindowRouting, ARenderThreadThatCannotStartIsReportedByTheWindowOneBoxAtATi
         scene.attachWindow(window.handle());
         scene.startThread = refuseThread;
         routedScene = &scene;
-        expectedOwner = game ? window.handle() : nullptr;
-        boxesShown = mostBoxesOpen = closeRequests = 0;
-        windowThread = GetCurrentThreadId();
-        const HHOOK hook = SetWindowsHookExA(WH_CBT, answerBoxes, nullptr, windowThread);
+        closeRequests = 0;
+        // While the first box is open the user moves the mouse over the window (the handler's
+        // unlock frees the surface the failed tick claimed) and the timer ticks.
+        BoxRecorder recorder([&](const SeenBox&) {
+            if (recorder.boxes.size() == 1) {
+                SendMessageA(window.handle(), WM_MOUSEMOVE, 0, 0);
+                scene.onTimerTick();
+            }
+        });
         const HANDLE timer = CreateThread(nullptr, 0, tickAsTheTimer, &scene, 0, nullptr);
         // A box on the timer thread would send to the window meanwhile: the window answers.
         while (MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, QS_ALLINPUT) !=
@@ -240,11 +197,12 @@ TEST(WindowRouting, ARenderThreadThatCannotStartIsReportedByTheWindowOneBoxAtATi
             scene.onTimerTick();
             pumpMessages();
         }
-        UnhookWindowsHookEx(hook);
         routedScene = nullptr;
         scene.pause();
-        EXPECT_EQ(1, mostBoxesOpen) << "game " << game;
-        EXPECT_EQ(game ? 1 : 2, boxesShown) << "game " << game;
+        EXPECT_EQ(1, recorder.mostOpen) << "game " << game;
+        const SeenBox failure{
+            game ? window.handle() : nullptr, "Error", "Can't create Thread", {IDOK}, false};
+        EXPECT_EQ(std::vector<SeenBox>(game ? 1 : 2, failure), recorder.boxes) << "game " << game;
         EXPECT_EQ(game ? 1 : 0, closeRequests) << "game " << game;
     }
 }

@@ -5,6 +5,7 @@
 #include "combat/burst.h"
 #include "combat/spark.h"
 #include "gdi_objects.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +65,9 @@ TEST(BurstConstruction, DrawsColourDragAngleAndSpeedForEverySparkInThatOrder) {
             EXPECT_EQ(spark.colour, mapping.colour(r));
             EXPECT_EQ(spark.penWidth, mapping.width);
             EXPECT_EQ(spark.drag, drag);
-            EXPECT_NEAR(spark.velocity.x, std::cos(angle) * speed, 1e-4);
-            EXPECT_NEAR(spark.velocity.y, std::sin(angle) * speed, 1e-4);
-            EXPECT_EQ(spark.position.x, 300.0f);
-            EXPECT_EQ(spark.position.y, 400.0f);
+            EXPECT_TRUE(
+                isAt(spark.velocity, std::cos(angle) * speed, std::sin(angle) * speed, 1e-4));
+            EXPECT_TRUE(isAt(spark.position, 300.0f, 400.0f, 0));
         }
     }
 }
@@ -103,8 +103,7 @@ TEST(SparkMotion, ASparkStartingSlowIsSpentWithoutMoving) {
         spark.velocity = c.velocity;
         spark.advance();
         EXPECT_EQ(spark.isDead(), c.spent) << c.after.x << "," << c.after.y;
-        EXPECT_EQ(spark.position.x, c.after.x);
-        EXPECT_EQ(spark.position.y, c.after.y);
+        EXPECT_TRUE(isAt(spark.position, c.after.x, c.after.y, 0));
     }
 }
 
@@ -165,14 +164,11 @@ TEST(BurstPicture, DrawsEachSparkAsAStreakAlongItsVelocityInTheScrolledArena) {
         EXPECT_EQ(gdiCount::live(), pens);
         // The pen the surface held is selected again.
         EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
-        EXPECT_EQ(spark.screenPosition.x, 150.0f);
-        EXPECT_EQ(spark.screenPosition.y, 120.0f);
+        EXPECT_TRUE(isAt(spark.screenPosition, 150.0f, 120.0f, 0));
         EXPECT_EQ(scene.surface.count(RGB(200, 0, 0), 150, 120, 10, 1), 10);
         const COLORREF wide = width == 5 ? RGB(200, 0, 0) : RGB(255, 255, 255);
-        EXPECT_EQ(scene.surface.pixel(160, 120), wide);
-        EXPECT_EQ(scene.surface.pixel(149, 120), wide);
-        EXPECT_EQ(scene.surface.pixel(155, 118), wide);
-        EXPECT_EQ(scene.surface.pixel(155, 122), wide);
+        EXPECT_TRUE(
+            showsPixels(scene.surface, wide, {{160, 120}, {149, 120}, {155, 118}, {155, 122}}));
         EXPECT_EQ(scene.surface.pixel(155, 124), RGB(255, 255, 255));
     }
 }

@@ -6,6 +6,7 @@
 #include "combat/burst.h"
 #include "gdi_objects.h"
 #include "world/outline.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -57,12 +58,10 @@ TEST(EnemyBuild, IsAFiveLifeEnemyWithACyanPenAndAPlacedDecagon) {
     Enemy* enemy = scene.addEnemy(300, 400, 0.5f, 4.0f);
     EXPECT_EQ(enemy->life, 5);
     EXPECT_EQ(enemy->kind, enemyKind);
-    EXPECT_EQ(enemy->outline.position.x, 300.0f);
-    EXPECT_EQ(enemy->outline.position.y, 400.0f);
+    EXPECT_TRUE(isAt(enemy->outline.position, 300.0f, 400.0f, 0));
     EXPECT_EQ(enemy->screenOutline.vertices.count(), 10);
     EXPECT_EQ(enemy->screenOutline.position.x, 300.0f);
-    EXPECT_NEAR(enemy->velocity.x, 4.0 * std::cos(0.5), 1e-5);
-    EXPECT_NEAR(enemy->velocity.y, 4.0 * std::sin(0.5), 1e-5);
+    EXPECT_TRUE(isAt(enemy->velocity, 4.0 * std::cos(0.5), 4.0 * std::sin(0.5), 1e-5));
     EXPECT_EQ(penLook(enemy->pen).width, 2);
     EXPECT_EQ(penLook(enemy->pen).colour, cyan);
 }
@@ -96,8 +95,7 @@ TEST(EnemyBounce, OffEachWallOnItsTruncatedCentre) {
         const Vec2 before = enemy->velocity;
         enemy->update();
         const Vec2 after(c.turnsX ? -before.x : before.x, c.turnsY ? -before.y : before.y);
-        EXPECT_NEAR(enemy->velocity.x, after.x, 1e-4) << c.start.x << "," << c.start.y;
-        EXPECT_NEAR(enemy->velocity.y, after.y, 1e-4) << c.start.x << "," << c.start.y;
+        EXPECT_TRUE(isAt(enemy->velocity, after.x, after.y, 1e-4)) << c.start.x << "," << c.start.y;
         EXPECT_NEAR(enemy->outline.position.x, c.placed.x + after.x, 1e-3) << c.start.x;
         EXPECT_NEAR(enemy->outline.position.y, c.placed.y + after.y, 1e-3) << c.start.y;
     }
@@ -174,18 +172,13 @@ TEST(EnemyPicture, IsACyanDecagonOutlineWithACrossAtItsCentre) {
     enemy->draw(scene.surface.dc());
     EXPECT_EQ(gdiCount::live(), pens);
     EXPECT_EQ(GetCurrentObject(scene.surface.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
-    EXPECT_EQ(enemy->screenOutline.position.x, 150.0f);
-    EXPECT_EQ(enemy->screenOutline.position.y, 160.0f);
+    EXPECT_TRUE(isAt(enemy->screenOutline.position, 150.0f, 160.0f, 0));
     // The cross at the centre and the corner on the +x axis.
-    EXPECT_EQ(scene.surface.pixel(150, 160), cyan);
-    EXPECT_EQ(scene.surface.pixel(148, 160), cyan);
-    EXPECT_EQ(scene.surface.pixel(150, 158), cyan);
-    EXPECT_EQ(scene.surface.pixel(170, 160), cyan);
+    EXPECT_TRUE(showsPixels(scene.surface, cyan, {{150, 160}, {148, 160}, {150, 158}, {170, 160}}));
     // Edges, not a filled shape: inside between the cross and the rim stays white.
-    EXPECT_EQ(scene.surface.pixel(160, 160), RGB(255, 255, 255));
-    EXPECT_EQ(scene.surface.pixel(150, 170), RGB(255, 255, 255));
+    EXPECT_TRUE(
+        showsPixels(scene.surface, RGB(255, 255, 255), {{160, 160}, {150, 170}, {150, 185}}));
     EXPECT_EQ(scene.surface.pixel(150, 179), cyan);
-    EXPECT_EQ(scene.surface.pixel(150, 185), RGB(255, 255, 255));
     EXPECT_GT(scene.surface.count(cyan), 200);
 }
 

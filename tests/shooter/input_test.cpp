@@ -2,8 +2,11 @@
 // restart and quit.
 #include "world_fixture.h"
 
+#include "box_recorder.h"
 #include "game/help_text.h"
 #include "test_surface.h"
+#include "text_1251.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +24,10 @@ LRESULT CALLBACK countingCloses(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The game's own boxes, shown for real and answered by the recorder.
 class InputTest : public ::testing::Test {
 protected:
+    InputTest() { built.game.showMessage = messageBox1251; }
     void press(int key) { built.game.onKeyDown(static_cast<WPARAM>(key), 0); }
     void release(int key) { built.game.onKeyUp(static_cast<WPARAM>(key), 0); }
     int slot(int index) { return built.world().heldKeys[index]; }
@@ -73,10 +78,10 @@ TEST_F(InputTest, CommandKeysDoTheirOwnThingAndNeverTakeASlot) {
          {Case{VK_ESCAPE, 1, 0, true}, Case{VK_F1, 0, 1, true}, Case{VK_F2, 0, 1, true},
           Case{VK_F3, 0, 0, true}, Case{VK_PAUSE, 0, 0, false}}) {
         closeRequests = 0;
-        shownBoxes().clear();
+        const BoxRecorder recorder;
         press(c.key);
         EXPECT_EQ(closeRequests, c.closes) << c.key;
-        EXPECT_EQ(shownBoxes().size(), c.boxes) << c.key;
+        EXPECT_EQ(recorder.boxes.size(), c.boxes) << c.key;
         EXPECT_EQ(built.game.active.load(), c.active) << c.key;
         EXPECT_EQ(slot(0), 0) << c.key;
         EXPECT_EQ(slot(1), 0) << c.key;
@@ -86,14 +91,10 @@ TEST_F(InputTest, CommandKeysDoTheirOwnThingAndNeverTakeASlot) {
 }
 
 TEST_F(InputTest, F1ShowsTheHelpBoxOwnedByTheWindow) {
+    const BoxRecorder recorder;
     press(VK_F1);
-    ASSERT_EQ(shownBoxes().size(), 1u);
-    const ShownBox& box = shownBoxes()[0];
-    EXPECT_EQ(box.owner, built.window.handle());
-    EXPECT_EQ(box.caption, "help");
-    EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
-    // Its seven lines, as the real box shows them, are read back by system.shooter_texts.
-    EXPECT_EQ(box.text, helpText);
+    const SeenBox help{built.window.handle(), "help", helpText, {IDOK}, false};
+    EXPECT_EQ(recorder.boxes, std::vector<SeenBox>{help});
 }
 
 // Draws one real frame on a render thread, as a timer tick does.
@@ -118,12 +119,11 @@ TEST_F(InputTest, F2AnnouncesAndRestartsTheGame) {
     world.rightButton = 2;
     world.mouse = Vec2(123, 456);
     built.game.lockScene();
+    const BoxRecorder recorder;
     press(VK_F2);
     EXPECT_EQ(nextFrame(built.game), shown);
-    ASSERT_EQ(shownBoxes().size(), 1u);
-    EXPECT_EQ(shownBoxes()[0].text, "Restart Game");
-    EXPECT_EQ(shownBoxes()[0].caption, "Will Be");
-    EXPECT_EQ(shownBoxes()[0].owner, built.window.handle());
+    const SeenBox announced{built.window.handle(), "Will Be", "Restart Game", {IDOK}, false};
+    EXPECT_EQ(recorder.boxes, std::vector<SeenBox>{announced});
     EXPECT_EQ(built.player().position.y, 500.0f);
     EXPECT_EQ(built.arena().origin.y, 0.0f);
     EXPECT_EQ(built.world().solidList.count(), 0);
@@ -171,8 +171,7 @@ TEST_F(InputTest, PauseFreezesWithTheWordOnAStripAndAPressMoreResumes) {
 
 TEST_F(InputTest, MouseMessagesRecordThePositionAndButtons) {
     built.game.onMouseMove(0, MAKELPARAM(300, 400));
-    EXPECT_EQ(built.world().mouse.x, 300.0f);
-    EXPECT_EQ(built.world().mouse.y, 400.0f);
+    EXPECT_TRUE(isAt(built.world().mouse, 300.0f, 400.0f, 0));
 
     built.game.onLeftDown(MK_LBUTTON, MAKELPARAM(310, 410));
     EXPECT_EQ(built.world().leftButton, 1);
@@ -193,8 +192,7 @@ TEST_F(InputTest, MouseMessagesRecordThePositionAndButtons) {
 
     // Both halves are read as unsigned.
     built.game.onMouseMove(0, MAKELPARAM(0xFFFF, 0x8000));
-    EXPECT_EQ(built.world().mouse.x, 65535.0f);
-    EXPECT_EQ(built.world().mouse.y, 32768.0f);
+    EXPECT_TRUE(isAt(built.world().mouse, 65535.0f, 32768.0f, 0));
 }
 
 // Buttons count only when still down at the tick: clicked between two ticks they do nothing;

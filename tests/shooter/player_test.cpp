@@ -7,6 +7,7 @@
 #include "combat/burst.h"
 #include "test_surface.h"
 #include "world/solid.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -67,8 +68,7 @@ TEST_F(PlayerTest, StepsFiveScrollsTheArenaThreeAndKeepsTenFromEveryEdge) {
         const int row = static_cast<int>(&c - cases);
         EXPECT_EQ(x(), c.after.x) << "row " << row;
         EXPECT_EQ(y(), c.after.y) << "row " << row;
-        EXPECT_EQ(built.arena().origin.x, c.arena.x) << "row " << row;
-        EXPECT_EQ(built.arena().origin.y, c.arena.y) << "row " << row;
+        EXPECT_TRUE(isAt(built.arena().origin, c.arena.x, c.arena.y, 0)) << "row " << row;
     }
 }
 
@@ -210,17 +210,15 @@ TEST_F(PlayerTest, DrawsTheFigureAimedAtTheMouse) {
     player().draw(surface.dc());
     selectStockPenAndBrush(surface.dc());
 
-    EXPECT_EQ(player().screenPosition.x, 200.0f);
-    EXPECT_EQ(player().screenPosition.y, 100.0f);
-    EXPECT_NEAR(player().aim.x, 50.0f, 1e-4);
-    EXPECT_NEAR(player().aim.y, 0.0f, 1e-4);
+    EXPECT_TRUE(isAt(player().screenPosition, 200.0f, 100.0f, 0));
+    EXPECT_TRUE(isAt(player().aim, 50.0f, 0.0f, 1e-4));
 
     const COLORREF green = RGB(0, 255, 0);
     const COLORREF orange = RGB(255, 100, 0);
     const COLORREF red = RGB(255, 0, 0);
+    // The disc, its rim at the left and at the top, and outside.
     EXPECT_EQ(surface.pixel(200, 106), green);
-    EXPECT_EQ(surface.pixel(191, 100), orange); // the rim at the left
-    EXPECT_EQ(surface.pixel(200, 91), orange);  // and at the top
+    EXPECT_TRUE(showsPixels(surface, orange, {{191, 100}, {200, 91}}));
     EXPECT_EQ(surface.pixel(187, 100), RGB(255, 255, 255));
     // The barrel reaches a third of the way to the sight.
     for (int x = 211; x < 216; ++x) {
@@ -228,10 +226,7 @@ TEST_F(PlayerTest, DrawsTheFigureAimedAtTheMouse) {
     }
     EXPECT_NE(surface.pixel(218, 100), red);
     // The sight: a ring of radius 5 around (250, 100) filled green, and a cross of 10.
-    EXPECT_EQ(surface.pixel(250, 92), red);
-    EXPECT_EQ(surface.pixel(250, 108), red);
-    EXPECT_EQ(surface.pixel(241, 100), red);
-    EXPECT_EQ(surface.pixel(259, 100), red);
+    EXPECT_TRUE(showsPixels(surface, red, {{250, 92}, {250, 108}, {241, 100}, {259, 100}}));
     EXPECT_EQ(surface.pixel(248, 98), green);
     EXPECT_EQ(surface.pixel(261, 100), RGB(255, 255, 255));
 }
@@ -241,8 +236,7 @@ TEST_F(PlayerTest, AimsRightWhenTheMouseIsOnTheCentre) {
     TestSurface surface(16, 16);
     player().draw(surface.dc());
     selectStockPenAndBrush(surface.dc());
-    EXPECT_EQ(player().aim.x, 50.0f);
-    EXPECT_EQ(player().aim.y, 0.0f);
+    EXPECT_TRUE(isAt(player().aim, 50.0f, 0.0f, 0));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "display/end_message.h"
 #include "drawn_texts.h"
 #include "variant_look.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -84,10 +85,11 @@ TEST_F(Game, EachReleaseDrawsCornerThenSpeedThenDirection) {
         spawnerTicks();
         EXPECT_EQ(drawsSince(seed), 3);
         const Enemy* released = enemy(enemies() - 1);
-        EXPECT_EQ(released->outline.position.x, static_cast<float>(corners[corner][0])) << seed;
-        EXPECT_EQ(released->outline.position.y, static_cast<float>(corners[corner][1])) << seed;
-        EXPECT_NEAR(released->velocity.x, speed * std::cos(direction), 1e-4) << seed;
-        EXPECT_NEAR(released->velocity.y, speed * std::sin(direction), 1e-4) << seed;
+        EXPECT_TRUE(isAt(released->outline.position, corners[corner][0], corners[corner][1], 0))
+            << seed;
+        EXPECT_TRUE(isAt(released->velocity, speed * std::cos(direction),
+                         speed * std::sin(direction), 1e-4))
+            << seed;
     }
 }
 
@@ -208,8 +210,7 @@ TEST(EndTexts, AreLegibleOnTheLooksGroundAndHideNothingMore) {
         EXPECT_EQ(ground > box / 2, !c.strip);
         EXPECT_GT(letters, 100);
         // Outside the text's box the ground is untouched.
-        EXPECT_EQ(surface.pixel(99, 100), c.ground);
-        EXPECT_EQ(surface.pixel(100, 100 + extent.cy), c.ground);
+        EXPECT_TRUE(showsPixels(surface, c.ground, {{99, 100}, {100, 100 + extent.cy}}));
         EXPECT_EQ(GetBkMode(surface.dc()), TRANSPARENT);
     }
 }

@@ -8,6 +8,7 @@
 #include "combat/player.h"
 #include "random_draws.h"
 #include "variant_look.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +48,7 @@ TEST_F(Armed, ScatterFiresFourGreenBoltsWithAFreshJitterEach) {
     for (int i = 0; i < 4; ++i) {
         const TrailShot& bolt = shot(1 + i);
         EXPECT_EQ(penLook(bolt.headPen).colour, greenHead);
-        EXPECT_EQ(bolt.position.x, 500.0f);
-        EXPECT_EQ(bolt.position.y, 500.0f);
+        EXPECT_TRUE(isAt(bolt.position, 500.0f, 500.0f, 0));
         EXPECT_NEAR(bolt.velocity.length(), 20.0f, 1e-4);
         EXPECT_NEAR(bolt.velocity.angle(), 1.5707963 + jitterOf(draws[i]) + offsets[i], 1e-5);
     }
@@ -66,8 +66,7 @@ TEST_F(Armed, StreamFiresOneBlueBoltPerCallFromTheTruncatedPositionWithAFreshJit
     ASSERT_EQ(scene.objects(), 4);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(penLook(shot(i).headPen).colour, blueHead);
-        EXPECT_EQ(shot(i).position.x, 300.0f);
-        EXPECT_EQ(shot(i).position.y, 200.0f);
+        EXPECT_TRUE(isAt(shot(i).position, 300.0f, 200.0f, 0));
         EXPECT_NEAR(shot(i).velocity.length(), 20.0f, 1e-4);
         EXPECT_NEAR(shot(i).velocity.angle(), jitterOf(draws[i - 1]), 1e-5);
     }
@@ -155,10 +154,8 @@ TEST_F(Armed, VolleyStartsSixParallelBoltsOnAnArcWithoutDrawing) {
     for (int i = 0; i < 6; ++i) {
         const TrailShot& bolt = shot(1 + i);
         EXPECT_EQ(penLook(bolt.headPen).colour, greenHead);
-        EXPECT_EQ(bolt.position.x, static_cast<float>(expectedX[i])) << i;
-        EXPECT_EQ(bolt.position.y, static_cast<float>(expectedY[i])) << i;
-        EXPECT_NEAR(bolt.velocity.x, speeds[i], 1e-4) << i;
-        EXPECT_NEAR(bolt.velocity.y, 0.0f, 1e-4) << i;
+        EXPECT_TRUE(isAt(bolt.position, expectedX[i], expectedY[i], 0)) << i;
+        EXPECT_TRUE(isAt(bolt.velocity, speeds[i], 0.0f, 1e-4)) << i;
     }
     player->fireVolley();
     EXPECT_EQ(scene.objects(), 7);

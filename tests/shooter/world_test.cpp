@@ -12,6 +12,7 @@
 #include "variant_look.h"
 #include "world/entity.h"
 #include "world/solid.h"
+#include "vec2_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,7 @@ void PrintTo(const Layout& layout, std::ostream* out) {
 class RegionLayout : public ::testing::TestWithParam<Layout> {};
 
 void expectArea(const Area& area, float x, float y, int width, int height) {
-    EXPECT_EQ(area.origin.x, x);
-    EXPECT_EQ(area.origin.y, y);
+    EXPECT_TRUE(isAt(area.origin, x, y, 0));
     EXPECT_EQ(area.width, width);
     EXPECT_EQ(area.height, height);
 }
@@ -92,12 +92,10 @@ protected:
         const Entity& player = *world.objectList.get(expected.playerIndex);
         EXPECT_EQ(&player, world.player());
         EXPECT_EQ(player.life, 100);
-        EXPECT_EQ(player.position.x, 500.0f);
-        EXPECT_EQ(player.position.y, 500.0f);
+        EXPECT_TRUE(isAt(player.position, 500.0f, 500.0f, 0));
 
         const Entity& hud = *world.lastList.get(0);
-        EXPECT_EQ(hud.position.x, 10.0f);
-        EXPECT_EQ(hud.position.y, 100.0f);
+        EXPECT_TRUE(isAt(hud.position, 10.0f, 100.0f, 0));
 
         // The spawner with its 100, then the builder, which stays with its 1.
         ASSERT_EQ(world.algorithmList.count(), 2);
@@ -189,17 +187,15 @@ TEST(FilledBackdrop, PaintsTheViewDarkAndTheArenaBlackInAWhiteFrame) {
     const COLORREF dark = RGB(20, 20, 20);
     const COLORREF white = RGB(255, 255, 255);
     const COLORREF black = RGB(0, 0, 0);
-    EXPECT_EQ(surface.pixel(50, 500), dark);
-    EXPECT_EQ(surface.pixel(500, 20), dark);
+    EXPECT_TRUE(showsPixels(surface, dark, {{50, 500}, {500, 20}}));
     EXPECT_EQ(surface.pixel(0, 0), black); // the view's one-pixel black outline
     // The 5-pixel frame is centred on the arena's edges: x = 98..102 at the left edge.
     EXPECT_EQ(surface.pixel(97, 500), dark);
     for (int x = 98; x <= 102; ++x) {
         EXPECT_EQ(surface.pixel(x, 500), white) << x;
     }
-    EXPECT_EQ(surface.pixel(103, 500), black);
+    EXPECT_TRUE(showsPixels(surface, black, {{103, 500}, {600, 600}}));
     EXPECT_EQ(surface.pixel(600, 50), white);
-    EXPECT_EQ(surface.pixel(600, 600), black);
     // The panel is the heads-up display's: the backdrop only fills the view there.
     EXPECT_EQ(surface.pixel(1050, 20), white);
 }
@@ -215,8 +211,7 @@ TEST(StarField, PlacesFiveHundredStarsFromTheGenerator) {
     for (int i = 0; i < field.starCount; ++i) {
         const int x = nextRandom() % WorldBuilder::arenaSize;
         const int y = nextRandom() % WorldBuilder::arenaSize;
-        EXPECT_EQ(field.stars[i].x, static_cast<float>(x)) << i;
-        EXPECT_EQ(field.stars[i].y, static_cast<float>(y)) << i;
+        EXPECT_TRUE(isAt(field.stars[i], x, y, 0)) << i;
     }
 }
 

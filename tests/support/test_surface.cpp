@@ -2,6 +2,7 @@
 #include "test_surface.h"
 
 #include <cstdint>
+#include <sstream>
 
 TestSurface::TestSurface(int width, int height, COLORREF color) : OffscreenSurface(width, height) {
     fill(color);
@@ -37,6 +38,22 @@ int TestSurface::count(COLORREF color, int left, int top, int width, int height)
         }
     }
     return found;
+}
+
+::testing::AssertionResult showsPixels(const TestSurface& surface, COLORREF colour,
+                                       std::initializer_list<POINT> points) {
+    std::ostringstream wrong;
+    for (const POINT& point : points) {
+        const COLORREF seen = surface.pixel(point.x, point.y);
+        if (seen != colour) {
+            wrong << "(" << point.x << ", " << point.y << ") is 0x" << std::hex << seen
+                  << ", not 0x" << colour << std::dec << "; ";
+        }
+    }
+    if (wrong.str().empty()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << wrong.str();
 }
 
 int countPixels(HDC dc, COLORREF color, int left, int top, int width, int height) {
