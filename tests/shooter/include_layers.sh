@@ -3,7 +3,7 @@
 # include that names its folder and never climbs out of it with "..", and no file includes from
 # a layer above its own. The build passes its layers, lowest first.
 #     include_layers.sh SHOOTER_DIR LAYER...
-set -u
+set -euo pipefail
 shooter=$1
 shift
 layers=("$@")

@@ -2,8 +2,9 @@
 # A program opens its window "Game" under Wine (a shooter after its options dialog and the help
 # box), shows its frame with the status line at the top-left, and ends with exit code 0 when the
 # window is closed through the system menu.
-set -u
+set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+start_driving
 exe=$1
 
 start_program "$exe"
