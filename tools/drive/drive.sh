@@ -35,6 +35,11 @@ start_driving() {
     OK_BUTTON=1 CANCEL_BUTTON=2 HEIGHT_FIELD=1001 WIDTH_FIELD=1002
     trap stop_driving EXIT
     trap 'exit 1' TERM INT
+    # A command that fails where no check expects it ends the script (set -e): say which, once,
+    # from the shell that drives the program rather than from a process substitution's.
+    DRIVING_SHELL=$BASH_SUBSHELL
+    set -E
+    trap 'report_failed_command $? "$BASH_COMMAND" "${BASH_SOURCE[0]}" "$LINENO"' ERR
     ensure_locale
     ensure_display
     if [ -z "${WINEPREFIX:-}" ]; then
@@ -51,6 +56,13 @@ stop_driving() {
     rm -rf "$WORK_DIR"
     if [ "$OWN_PREFIX" = yes ]; then stop_wine; fi
     stop_display
+}
+
+# report_failed_command STATUS COMMAND FILE LINE: see start_driving.
+report_failed_command() {
+    if [ "$BASH_SUBSHELL" = "$DRIVING_SHELL" ]; then
+        echo "FAIL: $(basename "$3") line $4: $2 ended with status $1" >&2
+    fi
 }
 
 # give_up MESSAGE: see the top of this file.
