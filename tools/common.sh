@@ -2,7 +2,8 @@
 # the Wine prefix the 32-bit and the 64-bit programs share, and the one runner of a build's tests.
 # Source it; do not run it. Sourcing defines functions and constants only (sourcing it again
 # keeps what the first sourcing's functions started); its functions are written for scripts that
-# run under set -euo pipefail.
+# run under set -euo pipefail (where a grep -q that stops reading at its match can fail the
+# pipe that feeds it: the greps here read all their input).
 
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Wine's two loaders: 64-bit programs run under wine64, 32-bit ones under wine (Debian's
@@ -29,7 +30,7 @@ ensure_packages() {
     local missing=()
     local package
     for package in "${needed[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep 'install ok installed' >/dev/null ||
             missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -39,7 +40,7 @@ ensure_packages() {
         return 1
     fi
     # The 32-bit Wine comes from Debian's i386 architecture.
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    dpkg --print-foreign-architectures | grep -x i386 >/dev/null || dpkg --add-architecture i386
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
@@ -51,7 +52,7 @@ ensure_packages() {
 ensure_locale() {
     local name
     for name in ru_RU en_US; do
-        locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$" && continue
+        locale -a 2>/dev/null | grep -i "^$name\.utf-\?8\$" >/dev/null && continue
         if [ "$(id -u)" -eq 0 ]; then
             localedef -i $name -f UTF-8 $name.UTF-8 2>/dev/null || true
         else

@@ -33,7 +33,7 @@ ensure_packages
 ensure_locale
 cmake --preset "$preset" >/dev/null
 source "build/$preset/build_info.sh"
-if ! printf '%s\n' "${PROGRAMS[@]}" | grep -qxF "$program"; then
+if [[ " ${PROGRAMS[*]} " != *" $program "* ]]; then
     echo "unknown program: $program (the programs: ${PROGRAMS[*]})" >&2
     exit 2
 fi

@@ -128,7 +128,13 @@ window_layout() {
 }
 
 # window_reads TEXT: whether one of the controls window_layout last read shows TEXT.
-window_reads() { printf '%s\n' "${TEXTS[@]}" | grep -qxF -- "$1"; }
+window_reads() {
+    local text
+    for text in "${TEXTS[@]}"; do
+        if [ "$text" = "$1" ]; then return 0; fi
+    done
+    return 1
+}
 
 # text_shows FILE X Y TEXT: whether the screenshot shows TEXT written at (X, Y) in the default
 # font and colours (black on an opaque white ground), pixel for pixel as Windows writes it.
@@ -226,7 +232,8 @@ enter_field() {
     [ "$3" != keep ] || return 0
     if [ "$1" = click ]; then
         click_control "$DIALOG" "$2"
-        field_has_focus() { probe foreground | grep -qx "focus $1"; }
+        # grep reads all of it: one that stopped at the match could fail the pipe (pipefail).
+        field_has_focus() { probe foreground | grep -x "focus $1" >/dev/null; }
         wait_until 10 field_has_focus "$2" || give_up "the field $2 did not take the focus on a click"
         xdotool key End shift+Home
     fi
