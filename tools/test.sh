@@ -67,13 +67,15 @@ test_build() {
 print_silent_ends() {
     local dir records retried=0
     for dir in "${silent_logs[@]}"; do
-        records=$(find "$dir" -maxdepth 1 -type f 2>/dev/null | sort)
+        [ -d "$dir" ] || continue
+        records=$(find "$dir" -maxdepth 1 -type f | sort)
         if [ -n "$records" ]; then
             echo
             echo "== test programs that ended without output ($dir)"
             xargs cat <<<"$records"
         fi
-        retried=$((retried + $(find "$dir/retried" -type f 2>/dev/null | wc -l)))
+        [ -d "$dir/retried" ] || continue
+        retried=$((retried + $(find "$dir/retried" -type f | wc -l)))
     done
     echo
     echo "wine start-up retried $retried times"
