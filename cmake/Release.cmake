@@ -2,8 +2,6 @@
 # (64-bit): the programs and the read-me, written by tools/make_release_archive.py so that two
 # builds of one commit give the same bytes. tools/release.sh makes both.
 #     cmake --build --preset win32 --target release_archive
-# build_info.sh tells the scripts in tools/ what this build makes: the programs, the version and
-# the archive.
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(RELEASE_ARCHITECTURE x86)
@@ -31,12 +29,3 @@ add_dependencies(release_archive ${PROGRAMS})
 # `cmake --install` puts the programs alone in the prefix; the read-me comes with the archive.
 install(TARGETS ${PROGRAMS} RUNTIME DESTINATION .)
 
-string(JOIN " " PROGRAM_NAMES ${PROGRAMS})
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/build_info.sh @ONLY CONTENT
-"# What this build makes (written by CMake from the list of programs; tools/ scripts source it).
-PROGRAMS=(@PROGRAM_NAMES@)
-VERSION=@PROJECT_VERSION@
-PRODUCT_NAME='@PRODUCT_NAME@'
-PE_FORMAT=@PE_FORMAT@
-RELEASE_ARCHIVE=@RELEASE_ARCHIVE@
-")

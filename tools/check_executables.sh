@@ -3,7 +3,7 @@
 # in DIR, are PE files of the build's machine with the GUI subsystem, and
 # import nothing but Windows' own DLLs.
 #   tools/check_executables.sh BUILD_DIR DIR
-set -u
+set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR DIR}
 bin=${2:?usage: $0 BUILD_DIR DIR}
 source "$build/build_info.sh" || exit 2

@@ -4,8 +4,8 @@
 # imports nothing but Windows' own DLLs and whose version resource names the product, the
 # program and the project's version; the read-me names the version and the commit. With
 # --start, every program of the unpacked archive is then started under the Wine of its kind until
-# its first window shows (a shooter on to drawn frames), and closed (on the display and in the
-# Wine prefix the caller set up).
+# its first window shows (see first_window), and closed (on the display and in the Wine prefix
+# the caller set up, or a virtual display and the shared prefix of its own).
 #     tools/check_release.sh [--start] BUILD_DIR
 set -euo pipefail
 start=no
@@ -42,9 +42,38 @@ for line in "Version $VERSION" "commit $commit"; do
     fi
 done
 echo "checked: $RELEASE_ARCHIVE holds the ${#PROGRAMS[@]} programs of version $VERSION and README.txt"
+
+# first_window EXE: the program starts far enough to show its first window (the shooter's
+# options dialog, or a demonstration program's window "Game"), and ends with exit code 0 when its
+# window is closed with ESC: what a user who opens the archive sees first. A shooter goes on
+# from its dialog, with the size the dialog offers, through the help box to a game window that
+# draws frames.
+first_window() {
+    local exe=$1 window what="showed its first window"
+    start_program "$exe"
+    window=$(wait_for_window '^(Option Window|Game)$') ||
+        give_up "$(basename "$exe") showed neither its options dialog nor its window Game"
+    if is_shooter "$exe"; then
+        press "$window" Return || give_up "$(basename "$exe")'s options dialog did not take the keyboard"
+        dismiss_box help 15 || give_up "$(basename "$exe") showed no help box after its options dialog"
+        window=$(wait_for_window '^Game$' 15) || give_up "no game window after the help box"
+        # Two changes: the window's first paint alone could make one.
+        new_frames "$window" "$WORK_DIR/frame.ppm" 2
+        what="went through its options dialog and help box to drawn frames"
+    fi
+    close_with "$window" Escape
+    echo "PASS: $(basename "$exe") $what and ended with exit code 0"
+}
+
 if [ $start = yes ]; then
-    programs=("${PROGRAMS[@]/#/$unpacked/}")
-    WINDOW_PROBE="$(cd "$build" && pwd)/bin/window_probe.exe" \
-        bash "$here/../tests/system/first_window.sh" "${programs[@]/%/.exe}"
+    # In a shell of its own, whose exit stops what start_driving started.
+    (
+        source "$here/drive/drive.sh"
+        start_driving
+        WINDOW_PROBE="$(cd "$build" && pwd)/bin/window_probe.exe"
+        for program in "${PROGRAMS[@]}"; do
+            first_window "$unpacked/$program.exe"
+        done
+    )
     echo "checked: every program of $RELEASE_ARCHIVE starts and ends with exit code 0"
 fi

@@ -1,5 +1,9 @@
-# Shared shell functions of the project's scripts: packages, the Cyrillic locale, an X display
-# and the Wine prefix the 32-bit and the 64-bit programs share. Source it; do not run it.
+# Shared shell functions of the project's scripts: packages, the Cyrillic locale, an X display,
+# the Wine prefix the 32-bit and the 64-bit programs share, and the one runner of a build's tests.
+# Source it; do not run it. Sourcing defines functions and constants only (sourcing it again
+# keeps what the first sourcing's functions started); its functions are written for scripts that
+# run under set -euo pipefail (where a grep -q that stops reading at its match can fail the
+# pipe that feeds it: the greps here read all their input).
 
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Wine's two loaders: 64-bit programs run under wine64, 32-bit ones under wine (Debian's
@@ -26,7 +30,7 @@ ensure_packages() {
     local missing=()
     local package
     for package in "${needed[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep 'install ok installed' >/dev/null ||
             missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -36,7 +40,7 @@ ensure_packages() {
         return 1
     fi
     # The 32-bit Wine comes from Debian's i386 architecture.
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    dpkg --print-foreign-architectures | grep -x i386 >/dev/null || dpkg --add-architecture i386
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
@@ -48,7 +52,7 @@ ensure_packages() {
 ensure_locale() {
     local name
     for name in ru_RU en_US; do
-        locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$" && continue
+        locale -a 2>/dev/null | grep -i "^$name\.utf-\?8\$" >/dev/null && continue
         if [ "$(id -u)" -eq 0 ]; then
             localedef -i $name -f UTF-8 $name.UTF-8 2>/dev/null || true
         else
@@ -66,7 +70,7 @@ ensure_locale() {
 # Starts a virtual X display of DISPLAY_SCREEN of our own, whatever DISPLAY the caller has, so
 # that the tests see the same screen on every machine (a real desktop of another size, or one
 # with a window manager, would change what they measure).
-STARTED_XVFB_PID=""
+STARTED_XVFB_PID=${STARTED_XVFB_PID:-}
 start_display() {
     local number
     for number in $(seq 90 140); do
@@ -102,7 +106,7 @@ ensure_display() {
 # exports ARENA_32BIT (native, emulated or none, so that the scripts this one starts ask no
 # more), WHY_NO_32BIT when none. The probes run under LC_ALL=C: their messages are the reason
 # printed.
-WHY_NO_32BIT=""
+WHY_NO_32BIT=${WHY_NO_32BIT:-}
 can_run_32bit() {
     case "${ARENA_32BIT:-}" in
     native | emulated) return 0 ;;
@@ -163,7 +167,7 @@ i386_binfmt_handler() {
 # a namespace no binfmt_misc of its own, and only where it refuses 32-bit programs, QEMU is
 # registered for the whole machine (binfmt_misc mounted first if need be), and stop_wine takes
 # the registration back.
-REGISTERED_QEMU_I386=no
+REGISTERED_QEMU_I386=${REGISTERED_QEMU_I386:-no}
 start_32bit_emulation() {
     local launcher="$REPO_ROOT/tools/wine32-emulated.sh" tried
     if [ "$(id -u)" -ne 0 ]; then
@@ -305,4 +309,57 @@ build_preset() {
     shift
     cmake --preset "$preset" "$@" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)"
+}
+
+# unit_test_programs BUILD_DIR [AREA]: prints the build's unit-test programs, one a line, as
+# CMake listed them in build_info.sh; with AREA (a folder of the sources, such as engine,
+# shooter_variant or demos/rope_chase), the program that tests that folder first: the one whose
+# name, without "_tests", begins the folder's name.
+unit_test_programs() {
+    local programs program first=""
+    programs=$(source "$1/build_info.sh" && printf '%s\n' "${UNIT_TEST_PROGRAMS[@]}")
+    for program in $programs; do
+        if [ -n "${2:-}" ] && [[ "$2" == "${program%_tests}"* ]]; then first=$program; fi
+    done
+    if [ -n "$first" ]; then echo "$first"; fi
+    for program in $programs; do
+        if [ "$program" != "$first" ]; then echo "$program"; fi
+    done
+}
+
+# run_suite BUILD_DIR OUTPUT [--until-failure [AREA]]: runs a build's tests, each once (a test
+# that fails now and then is a fault to find, not to rerun), their output written to OUTPUT
+# (appended with --until-failure, so that it can follow a build's log there). A test program
+# that ends without printing anything leaves a record of its exit code, its standard error and
+# Wine's error messages in BUILD_DIR/wine-exec-log (see tools/wine-exec.sh), emptied first.
+#   By default every test that ctest knows, as many at a time as there are cores, its output
+#   shown; returns whether all passed.
+#   With --until-failure, the quickest way to the first failure: each unit-test program of the
+#   build in one process that stops at its first failing test (the one that tests AREA first,
+#   see unit_test_programs), then ctest's tests not labelled unit (the layer check, the system
+#   tests, the benchmark's and the recorder's smoke runs) until one fails. Prints "passed", or
+#   what failed, and returns 0 either way. A program that hangs counts as failing, as in ctest.
+run_suite() {
+    local build=$1 output=$2 program failed
+    export WINE_EXEC_LOG_DIR="$build/wine-exec-log"
+    rm -rf "$WINE_EXEC_LOG_DIR"
+    if [ "${3:-}" != --until-failure ]; then
+        ctest --test-dir "$build" --output-on-failure -j "$(nproc)" 2>&1 | tee "$output"
+        return
+    fi
+    for program in $(unit_test_programs "$build" "${4:-}"); do
+        if ! timeout 900 "$REPO_ROOT/tools/wine-exec.sh" --hold-stderr "$build/bin/$program.exe" \
+            --gtest_fail_fast --gtest_brief=1 >>"$output" 2>&1; then
+            failed=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_/.]*\).*/\1/p;T;q' "$output")
+            echo "$program ${failed:-(crashed or hung)}"
+            return 0
+        fi
+    done
+    if ! timeout 1800 ctest --test-dir "$build" -LE '^unit$' --stop-on-failure --output-on-failure \
+        >>"$output" 2>&1; then
+        failed=$(sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*/\1/p;T;q' "$output")
+        echo "${failed:-a test run by ctest}"
+        return 0
+    fi
+    echo passed
 }

@@ -15,7 +15,7 @@
 # rebuilds only what changed; compilation goes through ccache. It runs on a virtual display and
 # a Wine prefix of its own, so it does not disturb tests running beside it. Each fault's log is
 # kept in build/plant-faults/logs.
-set -uo pipefail
+set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$REPO_ROOT"
 
@@ -70,52 +70,11 @@ ensure_display || exit 1
 trap 'stop_wine; stop_display' EXIT
 prepare_wine_prefix "$BUILD/wineprefix"
 
-UNIT_PROGRAMS=(engine_tests shooter_tests demo_tests)
-
-# unit_order AREA: the unit-test programs, the one that tests the fault's folder first.
-unit_order() {
-    local first
-    case "$1" in
-    engine*) first=engine_tests ;;
-    shooter*) first=shooter_tests ;;
-    demos*) first=demo_tests ;;
-    *) first="" ;;
-    esac
-    [ -n "$first" ] && echo "$first"
-    local program
-    for program in "${UNIT_PROGRAMS[@]}"; do
-        [ "$program" = "$first" ] || echo "$program"
-    done
-}
-
-# run_suite AREA LOG: runs the suite until the first failure; prints "passed" or the test that
-# failed. A program that hangs counts as failing, as it does in ctest.
-run_suite() {
-    local area=$1 output=$2 program failed
-    while read -r program; do
-        if ! timeout 900 "$COPY/tools/wine-exec.sh" --hold-stderr "$BUILD/bin/$program.exe" --gtest_fail_fast \
-            --gtest_brief=1 >>"$output" 2>&1; then
-            failed=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_/.]*\).*/\1/p' "$output" | head -n 1)
-            echo "$program ${failed:-(crashed or hung)}"
-            return
-        fi
-    done < <(unit_order "$area")
-    # The system tests and the benchmark's smoke runs, as ctest registers them.
-    if ! (cd "$BUILD" && timeout 1800 ctest -R '^(system|bench|record)\.' --stop-on-failure \
-        --output-on-failure) >>"$output" 2>&1; then
-        failed=$(sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*/\1/p' "$output" |
-            head -n 1)
-        echo "${failed:-a system test}"
-        return
-    fi
-    echo passed
-}
-
 log "building the unmodified copy"
 build "$LOGS/baseline-build.log" || { tail -n 30 "$LOGS/baseline-build.log"; exit 1; }
 if [ $baseline = yes ]; then
     log "running the suite on the unmodified copy"
-    result=$(run_suite none "$LOGS/baseline.log")
+    result=$(run_suite "$BUILD" "$LOGS/baseline.log" --until-failure)
     [ "$result" = passed ] || { echo "the unmodified copy fails: $result (see $LOGS/baseline.log)"; exit 1; }
 fi
 
@@ -129,7 +88,7 @@ for name in "${chosen[@]}"; do
         result="does not build"
     else
         planted=$((planted + 1))
-        result=$(run_suite "$(faults area "$name")" "$output")
+        result=$(run_suite "$BUILD" "$output" --until-failure "$(faults area "$name")")
         if [ "$result" = passed ]; then
             survivors+=("$name")
             result="SURVIVED"
@@ -143,7 +102,7 @@ for name in "${chosen[@]}"; do
     cp "$REPO_ROOT/$changed" "$COPY/$changed"
     touch "$COPY/$changed"
 done
-build "$LOGS/restore-build.log" >/dev/null
+build "$LOGS/restore-build.log" || log "the copy did not build again as the working tree (see $LOGS/restore-build.log)"
 
 echo
 if [ ${#unbuilt[@]} -gt 0 ]; then

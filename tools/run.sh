@@ -9,7 +9,7 @@
 # with the screen's size and closes the help box, as a user would, so the game itself shows;
 # --play moves the mouse in circles over the window and clicks now and then until the screenshot.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/drive/drive.sh"
 cd "$REPO_ROOT"
 
 program=shooter
@@ -33,41 +33,33 @@ ensure_packages
 ensure_locale
 cmake --preset "$preset" >/dev/null
 source "build/$preset/build_info.sh"
-if ! printf '%s\n' "${PROGRAMS[@]}" | grep -qxF "$program"; then
+if [[ " ${PROGRAMS[*]} " != *" $program "* ]]; then
     echo "unknown program: $program (the programs: ${PROGRAMS[*]})" >&2
     exit 2
 fi
 trap 'stop_wine; stop_display' EXIT
 prepare_run "$preset"
+start_driving
+# prepare_run readied the shared prefix: its wineserver stops at the end too.
+trap 'stop_driving; stop_wine' EXIT
 
 exe="build/$preset/bin/$program.exe"
-"$(wine_loader "$exe")" "$exe" &
-pid=$!
-# How long to wait for a window: under QEMU's emulator a 32-bit program takes about a minute to
-# start.
-window_wait=20
 if runs_emulated "$exe"; then
-    window_wait=300
     log "the 32-bit Wine runs under QEMU's emulator here: the program takes a minute or more to show"
 fi
+start_program "$exe"
 
-# press_in TITLE KEY: waits for the window of that title and presses KEY in it.
-press_in() {
-    local window
-    window=$(timeout "$window_wait" xdotool search --sync --onlyvisible --name "$1" | head -n 1) || return 1
-    xdotool windowfocus --sync "$window" key "$2"
-}
-
-if [ "$answer" = yes ] && [[ "$program" == shooter* ]]; then
-    press_in '^Option Window$' Return
-    press_in '^help$' Return || true
+if [ "$answer" = yes ] && is_shooter "$exe"; then
+    dialog=$(wait_for_window '^Option Window$') || give_up "no options dialog"
+    press "$dialog" Return || give_up "the options dialog did not take the keyboard"
+    dismiss_box help 15 || log "no help box to close"
 fi
 
 # play SECONDS: circles the mouse over the window "Game", with a right and a left click on the
-# way round.
+# way round, a step every tenth of a second.
 play() {
     local window step x y
-    window=$(timeout "$window_wait" xdotool search --sync --onlyvisible --name '^Game$' | head -n 1) || return 0
+    window=$(wait_for_window '^Game$') || return 0
     for step in $(seq 0 $(($1 * 10 - 1))); do
         x=$(awk -v s="$step" 'BEGIN { printf "%d", 400 + 200 * cos(s / 4) }')
         y=$(awk -v s="$step" 'BEGIN { printf "%d", 300 + 150 * sin(s / 4) }')
@@ -86,9 +78,10 @@ if [ -n "$picture" ]; then
     else
         sleep "$delay"
     fi
-    import -window root "$picture"
+    shot "$picture"
     log "screenshot saved to $picture"
-    kill "$pid" 2>/dev/null || true
+    stop_program
     exit 0
 fi
-wait "$pid"
+wait_for_exit 0
+exit "$EXIT_CODE"

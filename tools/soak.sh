@@ -9,8 +9,8 @@
 # failing run can be replayed with the same seed. Run by hand, it starts a virtual display and
 # the shared Wine prefix when none is set up (the test suite sets up both). Either build's program
 # runs, under the Wine of its kind.
-set -u
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/system/lib.sh"
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/drive/drive.sh"
 
 exe=${1:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
 duration=${2:?usage: soak.sh PROGRAM.exe SECONDS [SEED]}
@@ -18,16 +18,18 @@ seed=${3:-$(date +%s)}
 RANDOM=$seed
 name=$(basename "$exe")
 echo "soak: $name for $duration s, seed $seed (replay: tools/soak.sh $exe $duration $seed)"
+start_driving
 
 keys=(Left Right Up Down Left Right Up Down a s d w q e z x space shift Pause F1 F2 F3)
 boxes='^(help|123|Will Be)$'
 
-# answer_boxes: presses Return on every open box that F1 or F2 opened; fails on an error box.
+# answer_boxes: presses Return on every open box that F1 or F2 opened; gives up on an error box.
+# Whether there was a box to answer.
 answer_boxes() {
     local box answered=1
-    find_window '^Error$' >/dev/null && fail "$name showed an error message box during the soak"
+    if find_window '^Error$' >/dev/null; then give_up "$name showed an error message box during the soak"; fi
     for box in $(program_windows "$boxes"); do
-        press "$box" Return 2>/dev/null
+        press "$box" Return 2>/dev/null || true
         answered=0
     done
     return $answered
@@ -47,12 +49,12 @@ answer_box_of() {
     return 0
 }
 
-start_program "$exe"
 if is_shooter "$exe"; then
-    fill_options_dialog 800 600
-    dismiss_box help 15 || fail "no help box at start-up, or it did not close on Return"
+    start_shooter "$exe" 800 600
+else
+    start_program "$exe"
 fi
-window=$(wait_for_window '^Game$') || fail "no window named Game"
+window=$(wait_for_window '^Game$') || give_up "no window named Game"
 read -r width height < <(xdotool getwindowgeometry "$window" |
     sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
 echo "soak: window $window, $width x $height"
@@ -63,8 +65,8 @@ actions=0
 deadline=$((SECONDS + duration))
 while [ $SECONDS -lt $deadline ]; do
     if [ $((actions % 8)) = 0 ]; then
-        program_running || fail "$name ended during the soak (after $actions actions, seed $seed)"
-        answer_boxes
+        program_running || give_up "$name ended during the soak (after $actions actions, seed $seed)"
+        answer_boxes || true
     fi
     x=$((RANDOM % width))
     y=$((RANDOM % height))
@@ -72,7 +74,7 @@ while [ $SECONDS -lt $deadline ]; do
     0 | 1 | 2) # a key press
         key=${keys[RANDOM % ${#keys[@]}]}
         # A restless user does not wait for the window to take the keyboard.
-        xdotool windowfocus --sync "$window" key "$key" 2>/dev/null
+        xdotool windowfocus --sync "$window" key "$key" 2>/dev/null || true
         answer_box_of "$key" ;;
     3) # a key held down for a while, or released
         if [ ${#held_keys[@]} -gt 0 ] && [ $((RANDOM % 2)) = 0 ]; then
@@ -80,7 +82,7 @@ while [ $SECONDS -lt $deadline ]; do
             held_keys=("${held_keys[@]:1}")
         else
             key=${keys[RANDOM % 8]}
-            xdotool windowfocus --sync "$window" keydown "$key" 2>/dev/null
+            xdotool windowfocus --sync "$window" keydown "$key" 2>/dev/null || true
             held_keys+=("$key")
         fi ;;
     4 | 5) # a click, left or right
@@ -107,9 +109,9 @@ done
 for key in "${held_keys[@]}"; do xdotool keyup "$key"; done
 for button in "${held_buttons[@]}"; do xdotool mouseup "$button"; done
 sleep 0.3
-answer_boxes
-program_running || fail "$name ended during the soak (after $actions actions, seed $seed)"
-find_window '^Game$' >/dev/null || fail "the window Game is gone (seed $seed)"
+answer_boxes || true
+program_running || give_up "$name ended during the soak (after $actions actions, seed $seed)"
+find_window '^Game$' >/dev/null || give_up "the window Game is gone (seed $seed)"
 
 # The window still answers: its picture changes (the frame counter on the status line runs).
 # A box that opened late is answered; a PAUSE left on, which the word "pause" on the frozen frame
@@ -118,14 +120,14 @@ image="$WORK_DIR/soak.ppm" previous="$WORK_DIR/soak-previous.ppm"
 shot "$previous" "$window"
 paused() { shot "$image" "$window" && is_shooter "$exe" && text_shows "$image" 200 200 pause; }
 answers() {
-    answer_boxes
+    answer_boxes || true
     if paused; then
-        press "$window" Pause || fail "$name did not take the keyboard for PAUSE (seed $seed)"
-        wait_until 5 eval '! paused' || fail "PAUSE did not lift the pause (seed $seed)"
+        press "$window" Pause || give_up "$name did not take the keyboard for PAUSE (seed $seed)"
+        wait_until 5 eval '! paused' || give_up "PAUSE did not lift the pause (seed $seed)"
     fi
     ! cmp -s "$image" "$previous"
 }
-wait_until 15 answers || fail "$name no longer changes its picture (seed $seed)"
+wait_until 15 answers || give_up "$name no longer changes its picture (seed $seed)"
 
 close_with "$window" Escape
 echo "PASS: $name survived $actions random actions in $duration s (seed $seed) and ended with exit code 0"

@@ -52,18 +52,14 @@ summaries=()
 silent_logs=()
 failed=no
 
-# run_suite PRESET LABEL: runs the preset's whole ctest suite and keeps its summary line.
-run_suite() {
+# test_build PRESET LABEL: runs the preset's whole suite (run_suite) and keeps its summary line
+# and where its records of test programs that ended without output lie.
+test_build() {
     local output="build/$1/ctest-output.txt"
     log "running the tests of the $2"
-    # Every test runs once: a test that fails now and then is a fault to find, not to rerun.
-    # A test program that ends without printing anything leaves a record of its exit code, its
-    # standard error and Wine's error messages here (see tools/wine-exec.sh).
-    export WINE_EXEC_LOG_DIR="$REPO_ROOT/build/$1/wine-exec-log"
-    rm -rf "$WINE_EXEC_LOG_DIR"
-    ctest --preset "$1" -j "$(nproc)" 2>&1 | tee "$output" || failed=yes
+    run_suite "$REPO_ROOT/build/$1" "$output" || failed=yes
     summaries+=("$2: $(grep -E 'tests passed|No tests were found' "$output" | tail -n 1)")
-    silent_logs+=("$WINE_EXEC_LOG_DIR")
+    silent_logs+=("$REPO_ROOT/build/$1/wine-exec-log")
 }
 
 # print_silent_ends: the records of the test programs that ended without output, if any, and
@@ -90,7 +86,7 @@ print_silent_ends() {
 run_unit_tests_x86_only() {
     local shared=$WINEPREFIX program output counts=()
     prepare_wine_prefix "$REPO_ROOT/build/wineprefix-x86only" win32
-    for program in engine_tests demo_tests shooter_tests; do
+    for program in $(unit_test_programs build/win32); do
         output="build/win32/$program-x86only.txt"
         log "running $program in the 32-bit-only prefix"
         if tools/wine-exec.sh "build/win32/bin/$program.exe" >"$output" 2>&1; then
@@ -115,12 +111,13 @@ EMULATED_UNIT_TESTS='-EngineStress*:*PensOfManyBursts*:*HeldWeapon*'
 # run_smoke_under_emulation: a smoke of the shipped build where the 32-bit Wine runs only under
 # QEMU's emulator, about a minute of CPU to start each process: every program of the 32-bit
 # archive is started until its first window (a shooter on to drawn frames) and closed
-# (tests/system/first_window.sh), and the unit-test programs run with EMULATED_UNIT_TESTS, all
-# three at once, since each spends most of its time starting. Fails unless every program of the
+# (tools/check_release.sh --start), and the unit-test programs run with EMULATED_UNIT_TESTS, all
+# at once, since each spends most of its time starting. Fails unless every program of the
 # archive passed.
 run_smoke_under_emulation() {
     local output=build/win32/smoke-programs.txt expected passed tests=0 program i count
-    local programs=(engine_tests demo_tests shooter_tests) pids=()
+    local programs pids=()
+    mapfile -t programs < <(unit_test_programs build/win32)
     log "smoke of the 32-bit build under QEMU's emulator: the programs of its release archive"
     tools/check_release.sh --start build/win32 2>&1 | tee "$output" || failed=yes
     expected=$(source build/win32/build_info.sh && echo ${#PROGRAMS[@]})
@@ -151,17 +148,17 @@ run_smoke_under_emulation() {
 
 case $ARENA_32BIT in
 native)
-    run_suite win32 "32-bit build (win32) under 32-bit Wine"
-    run_suite win64 "64-bit build (win64) under 64-bit Wine"
+    test_build win32 "32-bit build (win32) under 32-bit Wine"
+    test_build win64 "64-bit build (win64) under 64-bit Wine"
     run_unit_tests_x86_only
     summaries+=("32-bit build: whole suite")
     ;;
 emulated)
-    run_suite win64 "64-bit build (win64) under 64-bit Wine"
+    test_build win64 "64-bit build (win64) under 64-bit Wine"
     run_smoke_under_emulation
     ;;
 none)
-    run_suite win64 "64-bit build (win64) under 64-bit Wine"
+    test_build win64 "64-bit build (win64) under 64-bit Wine"
     summaries+=("32-bit build: NOT RUN: $WHY_NO_32BIT")
     ;;
 esac

@@ -2,7 +2,7 @@
 # Runs record.exe --smoke into a fresh folder and checks that every gallery loop wrote its first
 # frames as 24-bit BMP files of its 800 x 600 surface.
 #     record_smoke.sh RECORD.exe DIR PROGRAM...
-set -u
+set -euo pipefail
 record=$1
 dir=$2
 shift 2
@@ -10,8 +10,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 rm -rf "$dir"
 failed=0
 
-"$here/../../tools/wine-exec.sh" --hold-stderr "$record" "$dir" --smoke
-status=$?
+status=0
+"$here/../../tools/wine-exec.sh" --hold-stderr "$record" "$dir" --smoke || status=$?
 [ $status -eq 0 ] || { echo "FAIL: record.exe --smoke exited with $status"; failed=1; }
 # The headers' 54 bytes and 600 rows of 800 three-byte pixels.
 expected=$((54 + 600 * 800 * 3))

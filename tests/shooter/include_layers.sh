@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks that the shooter's folders are layers: every include of a project header is a quoted
-# include that names its folder and never climbs out of it with "..", and no file includes from
-# a layer above its own. The build passes its layers, lowest first.
+# include that names its folder, a layer, and never climbs out of it with "..", and no file
+# includes from a layer above its own. The build passes its layers, lowest first.
 #     include_layers.sh SHOOTER_DIR LAYER...
-set -u
+set -euo pipefail
 shooter=$1
 shift
 layers=("$@")
@@ -45,6 +45,9 @@ for own in "${layers[@]}"; do
                     echo "FAIL: $file includes \"$included\" without its folder"
                     failed=1
                 fi
+            elif [ -d "$shooter/$folder" ] && [ "$(rank "$folder")" = -1 ]; then
+                echo "FAIL: $file includes \"$included\" from $folder, which is not one of the layers"
+                failed=1
             elif [ "$(rank "$folder")" -gt "$own_rank" ]; then
                 echo "FAIL: $file ($own) includes \"$included\" from the higher layer $folder"
                 failed=1

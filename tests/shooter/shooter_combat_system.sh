@@ -11,8 +11,9 @@
 #
 # Needs a display of at least 1400 x 1060. Keeps a screenshot of the enemies and of each
 # weapon's shots in SYSTEM_SHOTS, when set.
-set -u
+set -euo pipefail
 source "$(dirname "$0")/../system/lib.sh"
+start_driving
 exe=$1
 
 height=1060
@@ -76,8 +77,8 @@ xdotool mousemove --window "$game" "$aim_x" "$aim_y"
 corner_box=120
 for corner in "0 0" "0 1" "1 1" "1 0"; do
     read -r cx cy <<<"$corner"
-    x=$((arena_x + cx * (1000 - corner_box)))
-    y=$((arena_y + cy * (1000 - corner_box)))
+    x=$((arena_x + cx * (ARENA_SIZE - corner_box)))
+    y=$((arena_y + cy * (ARENA_SIZE - corner_box)))
     wait_until 20 corner_shows "$x" "$y" "$corner_box" || fail "no enemy near the corner at ($x, $y)"
 done
 keep_shot "$image" enemies
@@ -85,9 +86,9 @@ echo "enemies appeared at all four corners"
 
 # restart: F2 and OK on "Will Be": a fresh player with weapon 0 and no enemy near it.
 restart() {
-    press "$game" F2
+    press "$game" F2 || fail "the game did not take the keyboard for F2"
     dismiss_box 'Will Be' || fail "no Will Be box after F2"
-    focus "$game"
+    focus "$game" || fail "the game did not take the keyboard back after the box"
     xdotool mousemove --window "$game" "$aim_x" "$aim_y"
 }
 

@@ -4,8 +4,9 @@
 # options dialog's labels and the start-up help box's text, read back from their controls as
 # characters, and the texts drawn on the frame, as the shooter's unit tests record them.
 #     shooter_texts_system.sh SHOOTER_EXE SHOOTER_TESTS_EXE
-set -u
+set -euo pipefail
 source "$(dirname "$0")/../system/lib.sh"
+start_driving
 exe=$1 unit_tests=$2
 help='нажмите ESC, чтобы выйти из приложения,\n\rнажмите PAUSE, чтобы времено приостановить работу приложения\n\rнажмите F1, для вызова справки\n\rнажмите F2, чтобы начать игру заново\n\rуправление персонажем с помощью крестика,\n\r на левую кнопку мыши стрелать\n\rна правую кнопку мыши выбирать оружие'
 
@@ -16,11 +17,11 @@ for WINE_LOCALE in ru_RU.UTF-8 en_US.UTF-8; do
     start_program "$exe"
     options_dialog
     window_reads 'Высота окна:' && window_reads 'Ширина окна:' || fail "$WINE_LOCALE: the dialog reads ${TEXTS[*]}"
-    press "$DIALOG" Return
+    press "$DIALOG" Return || fail "$WINE_LOCALE: the dialog did not take the keyboard"
     box=$(wait_for_window '^help$' 15) || fail "$WINE_LOCALE: no help box"
     window_layout "$box"
     window_reads "$help" || fail "$WINE_LOCALE: the help box reads ${TEXTS[*]}"
-    press "$box" Return
+    press "$box" Return || fail "$WINE_LOCALE: the help box did not take the keyboard"
     game=$(wait_for_window '^Game$' 15) || fail "$WINE_LOCALE: no game window after the help box"
     close_with "$game" Escape
     echo "ok: $WINE_LOCALE: the dialog's labels, the help text and the drawn texts read as written"

@@ -6,8 +6,9 @@
 # exit code 0. The checked frame is kept as variant.png in SYSTEM_SHOTS, when set.
 #
 #   shooter_variant_system.sh PATH/TO/shooter_variant.exe
-set -u
+set -euo pipefail
 source "$(dirname "$0")/../system/lib.sh"
+start_driving
 exe=$1
 
 start_shooter "$exe" 1400 1060

@@ -11,8 +11,9 @@
 #
 # Needs a display of at least 1400 x 1060. Keeps the first frame, the frame after the restart
 # and the paused frame in SYSTEM_SHOTS, when set.
-set -u
+set -euo pipefail
 source "$(dirname "$0")/../system/lib.sh"
+start_driving
 exe=$1
 
 width=1400
@@ -48,7 +49,7 @@ measure() {
             [ "$x0" = none ] || [ "$x1" -le "$right" ] || right=$x1
         done
         frame_x=none
-        [ "$right" -lt 0 ] || frame_x=$((right - 2 - 999))
+        [ "$right" -lt 0 ] || frame_x=$((right - 2 - (ARENA_SIZE - 1)))
         read -r view_colour
         read -r view_dark
         read -r frame_colour
@@ -116,9 +117,9 @@ moved_right() {
     measure "$shot"
     [ "$player_x" != none ] && [ $((player_x - start_x)) -ge 10 ]
 }
+moved=0
 xdotool keydown Right
-wait_until 10 moved_right
-moved=$?
+wait_until 10 moved_right || moved=$?
 xdotool keyup Right
 [ $moved = 0 ] || fail "the player did not move right (at $player_x, $player_y)"
 near "$player_y" "$start_y" 2 || fail "the player moved vertically ($start_y to $player_y)"

@@ -4,8 +4,9 @@
 # follows the pointer and flies on when let go, a click sets off a firework burst where the
 # program has them, F1 opens the help box and ESC ends the program with exit code 0.
 # Usage: demos_behaviour.sh BALL_TOSS.exe BALL_REPEL.exe ROPE_CHASE.exe
-set -u
+set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+start_driving
 if [ $# -ne 3 ]; then
     echo "usage: $0 BALL_TOSS.exe BALL_REPEL.exe ROPE_CHASE.exe" >&2
     exit 2
@@ -46,7 +47,7 @@ start_demo() {
 }
 
 help_and_escape() {
-    press "$window" F1
+    press "$window" F1 || fail "$1: the window did not take the keyboard for F1"
     dismiss_box help || fail "$1: F1 shows no help box"
     close_with "$window" Escape
 }

@@ -2,8 +2,9 @@
 # A program opens its window "Game" under Wine (a shooter after its options dialog and the help
 # box), shows its frame with the status line at the top-left, and ends with exit code 0 when the
 # window is closed through the system menu.
-set -u
+set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+start_driving
 exe=$1
 
 start_program "$exe"
@@ -21,7 +22,7 @@ wait_until 15 status_line_shows "$image" "$window" "$client_x" "$client_y" ||
     fail "no status line at the client area's top-left corner ($client_x, $client_y)"
 if ! is_shooter "$exe" || [ "$(basename "$exe")" = shooter_variant.exe ]; then
     # The frame is drawn on white: most of the window is white, once the first frame shows.
-    read -r width height < <(identify -format '%w %h' "$image")
+    read -r width height < <(identify -format '%w %h\n' "$image")
     frame_is_white() {
         shot "$image" "$window"
         white=$(pixels "$image" count 0 0 "$width" "$height" 255,255,255)

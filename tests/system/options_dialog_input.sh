@@ -10,8 +10,9 @@
 # number; text that does not parse keeps the screen's size; a size below 200 is refused; there is
 # no upper bound.
 #     options_dialog_input.sh SHOOTER_EXE
-set -u
+set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+start_driving
 exe=$1
 
 # outcome: waits for what the accepted dialog leads to and prints "game WINDOW" or "refused",
@@ -20,7 +21,7 @@ outcome() {
     local deadline=$((SECONDS + 30)) id
     while [ $SECONDS -lt $deadline ]; do
         id=$(find_window '^Error$') && { echo "refused $id"; return 0; }
-        id=$(find_window '^help$') && press "$id" Return
+        id=$(find_window '^help$') && { press "$id" Return || true; }
         id=$(find_window '^Game$') && { echo "game $id"; return 0; }
         program_running || { echo "ended"; return 0; }
         sleep 0.2
@@ -45,7 +46,7 @@ check_entry() {
         [ "$expected" = refused ] || fail "$label: refused, but should open the game"
         window_layout "$window"
         window_reads "Cannot Create Window" || fail "$label: the box says \"${TEXTS[*]}\""
-        press "$window" Return
+        press "$window" Return || fail "$label: the message box did not take the keyboard"
         ;;
     game)
         [ "$expected" = game ] || fail "$label: opened the game, but should be refused"
@@ -62,7 +63,7 @@ check_entry() {
                 [ "$actual" = "$size" ] || fail "$label: window $geometry, $field should be $size"
             fi
         fi
-        press "$window" alt+F4
+        press "$window" alt+F4 || fail "$label: the game did not take the keyboard"
         ;;
     ended) fail "$label: the program ended without a window or a message" ;;
     *) fail "$label: neither the game nor the message appeared" ;;

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Pixel questions about one screenshot, for the system test scripts.
+"""Pixel questions about one screenshot, for the scripts that drive the programs' windows.
 
     pixels.py FILE QUERY [QUERY ...]
 

@@ -1,5 +1,5 @@
-// window_probe: what the system test scripts ask Windows itself instead of assuming one Wine
-// version's window frame or default font.
+// window_probe: what the scripts that drive the programs' windows ask Windows itself instead of
+// assuming one Wine version's window frame or default font.
 //   window_probe window X Y W H   of the visible top-level window whose screen rectangle is
 //                                 (X, Y) W x H, as X reports it: "client X Y W H" and one
 //                                 "control ID X Y W H" per child, relative to its corner,
