@@ -6,12 +6,12 @@
 #include "stage.h"
 #include "test_surface.h"
 #include "vec2.h"
+#include "vec2_checks.h"
 
 #include "random_draws.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 constexpr int clientWidth = 800;
@@ -38,16 +38,6 @@ template <class Scene> struct SceneHarness : Stage<TestSurface> {
         }
     }
 };
-
-// Whether a point lies within tolerance of (x, y) on both axes.
-inline ::testing::AssertionResult isAt(const Vec2& point, double x, double y,
-                                       double tolerance = 1e-3) {
-    if (std::fabs(point.x - x) <= tolerance && std::fabs(point.y - y) <= tolerance) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << "(" << point.x << ", " << point.y << ") is not at (" << x << ", " << y << ")";
-}
 
 // The lParam of a mouse message at (x, y).
 inline LPARAM at(int x, int y) {

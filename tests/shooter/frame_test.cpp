@@ -220,7 +220,7 @@ public:
 TEST(ShooterFrame, TheGameStopsItsFramesBeforeItsWorldGoes) {
     HiddenWindow window(400, 300);
     auto game = std::make_unique<HeldGame>();
-    game->showMessage = recordBox;
+    game->showMessage = answerOk;
     game->attachWindow(window.handle());
     game->buildScene();
     events().clear();
