@@ -98,7 +98,11 @@ public:
         const RECT bounds = clientRect;
         elapsedSum += elapsedTicks;
         const SIZE size = bitmapSizeOf(target);
-        if (!(size == bitmapSizeOf(front.load()))) {
+        // The shown surface may be the source of a repaint's copy on the window thread at this
+        // moment: GDI then refuses this thread the device context in use by that one, and its
+        // size reads as 0 x 0. Only a size read is compared; the next frames compare again.
+        const SIZE shownSize = bitmapSizeOf(front.load());
+        if (shownSize.cx != 0 && !(size == shownSize)) {
             surfacesUnlike += 1;
         }
         // The engine cleared the view to white; the far corner proves it covered the whole
