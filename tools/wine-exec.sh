@@ -28,6 +28,10 @@ if [ "${1:-}" = --hold-stderr ]; then
     shift
     held=$(mktemp)
     printed=$(mktemp)
+    # A program stopped with its process group (as the system tests stop one) takes this
+    # script with it: the files go all the same.
+    trap 'rm -f "$held" "$printed"' EXIT
+    trap 'exit 143' TERM
     log_dir="${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}"
     # run_held: runs the program once, its standard error into $held, its output through tee
     # into $printed as well; sets status. Only the program's standard output reaches tee: Wine
