@@ -43,6 +43,15 @@ if [ "${1:-}" = --hold-stderr ]; then
             status=${PIPESTATUS[0]}
         fi
     }
+    # write_record DIR WHAT: a file of its own in DIR: the time, the exit code, WHAT, and the
+    # program's held standard error with Wine's messages.
+    write_record() {
+        mkdir -p "$1"
+        {
+            echo "$(date -u '+%F %T') exit code $status, $2"
+            sed 's/^/    /' "$held"
+        } >"$1/$(date -u +%H%M%S)-$$.txt"
+    }
     run_held "$@"
     # The one failure run again: the 64-bit loader could not map the shared user data page at
     # its fixed address, because the host had already put something there (address-space
@@ -51,23 +60,14 @@ if [ "${1:-}" = --hold-stderr ]; then
     # command counts. Any other failure, and a program that printed anything, is never rerun.
     if [ ! -s "$printed" ] && [ "$status" -ne 0 ] &&
         grep -q 'failed to map the shared user data' "$held"; then
-        mkdir -p "$log_dir/retried"
-        {
-            echo "$(date -u '+%F %T') exit code $status, Wine could not start; started again: $*"
-            sed 's/^/    /' "$held"
-        } >"$log_dir/retried/$(date -u +%H%M%S)-$$.txt"
+        write_record "$log_dir/retried" "Wine could not start; started again: $*"
         run_held "$@"
     fi
     wine_messages='^([0-9a-f]+:)?(err|fixme|warn|trace):'
     if [ ! -s "$printed" ] && { [ "$status" -ne 0 ] || [[ " $* " == *" --gtest_"* ]]; }; then
-        mkdir -p "$log_dir"
-        {
-            echo "$(date -u '+%F %T') exit code $status, no output: $*"
-            sed 's/^/    /' "$held"
-        } >"$log_dir/$(date -u +%H%M%S)-$$.txt"
+        write_record "$log_dir" "no output: $*"
     fi
     grep -Ev "$wine_messages" "$held" >&2 || true
-    rm -f "$held" "$printed"
     exit $status
 fi
 exec "$(wine_loader "$1")" "$@"
