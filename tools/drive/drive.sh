@@ -86,15 +86,14 @@ stop_program() {
 # can run the Windows program as a second process that its launcher starts and waits for (a
 # program started with the loader of the other kind, 32- or 64-bit, runs so); the group holds
 # both, and the launcher ends with the program's exit code. Its standard error goes to a file
-# (printed by give_up), held by tools/wine-exec.sh until the program ends: Wine's desktop
-# process, which a program may start, inherits it and outlives the program. Held, a start that
-# Wine's loader fails is made once more, as for the test programs (see tools/wine-exec.sh). The window probe is the one beside the
+# (printed by give_up): Wine's desktop process, which a program may start, inherits it and
+# outlives the program (see tools/wine-exec.sh). The window probe is the one beside the
 # program, or WINDOW_PROBE for programs that have none beside them (an unpacked archive's).
 start_program() {
     PROBE=${WINDOW_PROBE:-$(dirname "$1")/window_probe.exe}
     WAIT_FACTOR=1
     if runs_emulated "$1"; then WAIT_FACTOR=10; fi
-    setsid "$REPO_ROOT/tools/wine-exec.sh" --hold-stderr "$1" 2>>"$WORK_DIR/stderr.txt" &
+    setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
 }
