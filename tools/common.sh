@@ -327,27 +327,32 @@ unit_test_programs() {
     done
 }
 
-# run_suite BUILD_DIR OUTPUT [--until-failure [AREA]]: runs a build's tests, each once (a test
-# that fails now and then is a fault to find, not to rerun), their output written to OUTPUT
-# (appended with --until-failure, so that it can follow a build's log there). A test program
-# that ends without printing anything leaves a record of its exit code, its standard error and
-# Wine's error messages in BUILD_DIR/wine-exec-log (see tools/wine-exec.sh), emptied first.
-#   By default every test that ctest knows, as many at a time as there are cores, its output
-#   shown; returns whether all passed.
-#   With --until-failure, the quickest way to the first failure: each unit-test program of the
-#   build in one process that stops at its first failing test (the one that tests AREA first,
-#   see unit_test_programs), then ctest's tests not labelled unit (the layer check, the system
-#   tests, the benchmark's and the recorder's smoke runs) until one fails. Prints "passed", or
-#   what failed, and returns 0 either way. A program that hangs counts as failing, as in ctest.
-run_suite() {
-    local build=$1 output=$2 program failed
-    export WINE_EXEC_LOG_DIR="$build/wine-exec-log"
+# use_wine_exec_log BUILD_DIR: a test program that ends without printing anything leaves a
+# record of its exit code, its standard error and Wine's error messages in BUILD_DIR/wine-exec-log
+# (see tools/wine-exec.sh), emptied here so that it holds this run's records only.
+use_wine_exec_log() {
+    export WINE_EXEC_LOG_DIR="$1/wine-exec-log"
     rm -rf "$WINE_EXEC_LOG_DIR"
-    if [ "${3:-}" != --until-failure ]; then
-        ctest --test-dir "$build" --output-on-failure -j "$(nproc)" 2>&1 | tee "$output"
-        return
-    fi
-    for program in $(unit_test_programs "$build" "${4:-}"); do
+}
+
+# run_suite BUILD_DIR OUTPUT: runs every test of a build that ctest knows, each once (a test that
+# fails now and then is a fault to find, not to rerun), as many at a time as there are cores,
+# its output shown and written to OUTPUT; returns whether all passed.
+run_suite() {
+    use_wine_exec_log "$1"
+    ctest --test-dir "$1" --output-on-failure -j "$(nproc)" 2>&1 | tee "$2"
+}
+
+# run_until_failure BUILD_DIR OUTPUT [AREA]: the quickest way to a build's first failing test,
+# its output appended to OUTPUT (so that it can follow a build's log there): each unit-test
+# program of the build in one process that stops at its first failing test (the one that tests
+# AREA first, see unit_test_programs), then ctest's tests not labelled unit (the layer check, the
+# system tests, the benchmark's and the recorder's smoke runs) until one fails. Prints "passed",
+# or what failed, and returns 0 either way. A program that hangs counts as failing, as in ctest.
+run_until_failure() {
+    local build=$1 output=$2 program failed
+    use_wine_exec_log "$build"
+    for program in $(unit_test_programs "$build" "${3:-}"); do
         if ! timeout 900 "$REPO_ROOT/tools/wine-exec.sh" --hold-stderr "$build/bin/$program.exe" \
             --gtest_fail_fast --gtest_brief=1 >>"$output" 2>&1; then
             failed=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_/.]*\).*/\1/p;T;q' "$output")

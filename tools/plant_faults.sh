@@ -74,7 +74,7 @@ log "building the unmodified copy"
 build "$LOGS/baseline-build.log" || { tail -n 30 "$LOGS/baseline-build.log"; exit 1; }
 if [ $baseline = yes ]; then
     log "running the suite on the unmodified copy"
-    result=$(run_suite "$BUILD" "$LOGS/baseline.log" --until-failure)
+    result=$(run_until_failure "$BUILD" "$LOGS/baseline.log")
     [ "$result" = passed ] || { echo "the unmodified copy fails: $result (see $LOGS/baseline.log)"; exit 1; }
 fi
 
@@ -88,7 +88,7 @@ for name in "${chosen[@]}"; do
         result="does not build"
     else
         planted=$((planted + 1))
-        result=$(run_suite "$BUILD" "$output" --until-failure "$(faults area "$name")")
+        result=$(run_until_failure "$BUILD" "$output" "$(faults area "$name")")
         if [ "$result" = passed ]; then
             survivors+=("$name")
             result="SURVIVED"
