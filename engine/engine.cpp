@@ -17,17 +17,13 @@ std::int32_t low32(std::uint64_t value) {
 }
 
 const char threadFailedText[] = "Can't create Thread";
+
 } // namespace
 
 Engine::Engine(EngineStyle style) : engineStyle(style) {}
 
 Engine::~Engine() {
-    // A synchronous kill: once it returns no timer callback runs or will run, so no frame can
-    // start while the surfaces are torn down.
-    if (timerId != 0) {
-        timeKillEvent(timerId);
-        timerId = 0;
-    }
+    killTimer();
     active = false;
     const bool frameEnded = waitForFrame();
     if (renderThread != nullptr) {
@@ -48,6 +44,38 @@ Engine::~Engine() {
     }
     if (bitmapB != nullptr) {
         gdiCount::deleteBitmap(bitmapB);
+    }
+}
+
+void Engine::killTimer() {
+    // A synchronous kill: once it returns no timer callback runs or will run, so no frame can
+    // start while the surfaces are torn down.
+    if (timerId != 0) {
+        timeKillEvent(timerId);
+        timerId = 0;
+    }
+}
+
+// Wine's timer thread ends with the last timer; Windows keeps its thread to the process's end.
+// Wine's own ntdll tells it is there.
+bool Engine::timerThreadEndsWithLastTimer() {
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+void Engine::stop() {
+    killTimer();
+    active = false;
+    waitForFrame();
+    if (!timerThreadEndsWithLastTimer()) {
+        return;
+    }
+    // The id was the tick thread's while the timer ran; a thread that has ended already cannot
+    // be opened, and then there is nothing to wait for.
+    const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, tickThread.load());
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, timerThreadEndWaitMs);
+        CloseHandle(thread);
     }
 }
 
@@ -117,6 +145,7 @@ void CALLBACK Engine::timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR
 }
 
 void Engine::onTimerTick() {
+    tickThread = GetCurrentThreadId();
     std::unique_lock<std::mutex> claim(claimLock);
     if (!active) {
         return;

@@ -39,6 +39,9 @@ struct ViewRect {
 class Engine {
 public:
     static constexpr UINT framePeriodMs = 33;
+    // The longest stop() waits for the timer's thread to end: bounds the program's exit should a
+    // system end that thread late, or keep it after all.
+    static constexpr DWORD timerThreadEndWaitMs = 1000;
     // Posted to the window by an engine whose render thread could not be created: the window
     // procedure shows the report (reportThreadFailure), so the timer callback never waits for a
     // message box. One report is open at a time; until it closes, ticks start no frame.
@@ -72,6 +75,15 @@ public:
     void onActivate(WPARAM state, LPARAM);
     // Stops counting ticks and waits until no frame is running.
     void pause();
+    // Ends the frames for good, just before the process ends: kills the timer, waits for the
+    // last frame, and waits (at most timerThreadEndWaitMs) for the thread that ran the ticks
+    // where the system ends that thread with its last timer. Wine does, and a process that
+    // exits while one of its threads is still ending can be killed by Wine itself (SIGSEGV)
+    // as it stops that thread. Only for a program's single engine: with another timer
+    // still running the thread would not end, and the wait would run its full length.
+    void stop();
+    // Whether the system's multimedia timer thread ends once its last timer is killed.
+    static bool timerThreadEndsWithLastTimer();
     void resume();
     void requestRedraw();
     // After lockScene returns no frame runs, and none starts until unlockScene. The lock nests:
@@ -133,6 +145,7 @@ private:
     // it returns at once: the frame would wait for itself.
     bool waitForFrame();
     HANDLE currentRenderThread();
+    void killTimer();
     bool onFrameThread() const { return frameThread.load() == GetCurrentThreadId(); }
     static void reportMisuse(const char* what);
 
@@ -179,6 +192,8 @@ private:
     // The surface onPaint is copying; the tick never claims it meanwhile.
     HDC copySource = nullptr;
     char statusText[200] = {};
+    // The thread that ran the latest tick, which stop() waits for. Written by the timer thread.
+    std::atomic<DWORD> tickThread{0};
     // Written by the timer thread (and the window thread for paintBalance), read elsewhere.
     std::atomic<std::uint64_t> tickCount{0};
     std::atomic<std::int64_t> paintBalance{0};

@@ -24,5 +24,7 @@ template <class Scene, Scene& scene> int runProgramWith(HINSTANCE instance, int 
     // was still being created (a scene that fails to build asks to close) is reactivated by the
     // rest of the creation sequence and leaves frames running behind a window that is gone.
     scene.pause();
+    // No thread of the engine's may still be ending when the process ends (see Engine::stop).
+    scene.stop();
     return result;
 }

@@ -230,6 +230,23 @@ wine_loader() {
     if [ "$machine" = 014c ]; then echo "$WINE32"; else echo "$WINE64"; fi
 }
 
+# wine_could_not_start FILE: whether Wine's messages in FILE (a run's standard error) say that
+# its loader failed before the program's first line: it could not map the shared user data page
+# at its fixed address, because the host's address-space randomisation had already put something
+# there. A second start gets another layout. Wine says so among the errors of its channel
+# "virtual" (WINEDEBUG err+virtual or err+all).
+wine_could_not_start() { grep -q 'failed to map the shared user data' "$1"; }
+
+# record_wine_run DIR STATUS WHAT FILE: a record of one run under Wine, in a file of its own in
+# DIR: the time, the exit code, WHAT, and the run's standard error with Wine's messages (FILE).
+record_wine_run() {
+    mkdir -p "$1"
+    {
+        echo "$(date -u '+%F %T') exit code $2, $3"
+        sed 's/^/    /' "$4"
+    } >"$1/$(date -u +%H%M%S)-$$-$RANDOM.txt"
+}
+
 # prepare_wine_prefix PREFIX [win32]: sets up (once) and starts a Wine prefix: a persistent
 # wineserver, no window-manager waits, no Mono/Gecko installers. By default a 64-bit prefix that
 # runs the programs of both builds; "win32" makes a 32-bit-only one, what 32-bit Windows is.

@@ -43,29 +43,18 @@ if [ "${1:-}" = --hold-stderr ]; then
             status=${PIPESTATUS[0]}
         fi
     }
-    # write_record DIR WHAT: a file of its own in DIR: the time, the exit code, WHAT, and the
-    # program's held standard error with Wine's messages.
-    write_record() {
-        mkdir -p "$1"
-        {
-            echo "$(date -u '+%F %T') exit code $status, $2"
-            sed 's/^/    /' "$held"
-        } >"$1/$(date -u +%H%M%S)-$$.txt"
-    }
     run_held "$@"
-    # The one failure run again: the 64-bit loader could not map the shared user data page at
-    # its fixed address, because the host had already put something there (address-space
-    # randomisation). Wine stops before the program's first line, with nothing printed; a second
-    # start gets another layout. Each retry leaves a record in $log_dir/retried, which the test
-    # command counts. Any other failure, and a program that printed anything, is never rerun.
-    if [ ! -s "$printed" ] && [ "$status" -ne 0 ] &&
-        grep -q 'failed to map the shared user data' "$held"; then
-        write_record "$log_dir/retried" "Wine could not start; started again: $*"
+    # The one failure run again: Wine's loader could not start the program (wine_could_not_start
+    # in common.sh), before its first line, with nothing printed. Each retry leaves a record in
+    # $log_dir/retried, which the test command counts. Any other failure, and a program that
+    # printed anything, is never rerun.
+    if [ ! -s "$printed" ] && [ "$status" -ne 0 ] && wine_could_not_start "$held"; then
+        record_wine_run "$log_dir/retried" "$status" "Wine could not start; started again: $*" "$held"
         run_held "$@"
     fi
     wine_messages='^([0-9a-f]+:)?(err|fixme|warn|trace):'
     if [ ! -s "$printed" ] && { [ "$status" -ne 0 ] || [[ " $* " == *" --gtest_"* ]]; }; then
-        write_record "$log_dir" "no output: $*"
+        record_wine_run "$log_dir" "$status" "no output: $*" "$held"
     fi
     grep -Ev "$wine_messages" "$held" >&2 || true
     exit $status

@@ -289,3 +289,37 @@ TEST(FrameCycleTimer, TheEngineAsksForATickEvery33MsAndEachCallbackCountsOne) {
     EXPECT_EQ(3u, scene.ticksCounted());
     scene.unlockScene();
 }
+
+// The thread that ran the latest tick: a render thread is started from it.
+std::atomic<DWORD> tickThreadSeen{0};
+HANDLE WINAPI recordTickThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack,
+                               LPTHREAD_START_ROUTINE start, LPVOID job, DWORD flags, LPDWORD id) {
+    tickThreadSeen = GetCurrentThreadId();
+    return CreateThread(security, stack, start, job, flags, id);
+}
+
+// A program's end: once stop returns no frame runs and, where the system ends its timer thread
+// with the last timer (Wine), that thread has ended too: none is still ending as the process
+// ends. That thread ends quickly on its own, so one round would rarely catch a stop that does
+// not wait for it: twenty rounds, each with a timer of its own, do.
+TEST(FrameCycleTimer, StopEndsTheFramesAndWaitsForTheTimerThreadWhereTheSystemEndsIt) {
+    HiddenWindow window(64, 48);
+    for (int round = 0; round < 20; ++round) {
+        RecordingScene scene;
+        scene.startThread = recordTickThread;
+        scene.holdNextFrame();
+        scene.start(window.handle()); // the real 33 ms timer
+        scene.awaitFrameStart();
+        const HANDLE tickThread = OpenThread(SYNCHRONIZE, FALSE, tickThreadSeen.load());
+        ASSERT_NE(nullptr, tickThread);
+        scene.releaseFrame();
+        scene.stop();
+        const std::uint64_t ticks = scene.ticksCounted();
+        scene.onTimerTick();
+        EXPECT_EQ(ticks, scene.ticksCounted());
+        if (Engine::timerThreadEndsWithLastTimer()) {
+            EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(tickThread, 0)) << "round " << round;
+        }
+        CloseHandle(tickThread);
+    }
+}

@@ -74,7 +74,7 @@ report_failed_command() {
 # give_up MESSAGE: see the top of this file.
 give_up() {
     echo "FAIL: $*" >&2
-    if [ -s "$WORK_DIR/stderr.txt" ]; then cat "$WORK_DIR/stderr.txt" >&2; fi
+    cat "$WORK_DIR/program-stderr.txt" "$WORK_DIR/stderr.txt" >&2 2>/dev/null || true
     if declare -F on_give_up >/dev/null; then on_give_up || true; fi
     stop_program
     exit 1

@@ -2,20 +2,47 @@
 # of its own, tells whether it runs and which windows are its own, waits for its end and its exit
 # code, and ends it.
 
-# start_program EXE: runs it under Wine in the background, in a process group of its own. Wine
-# can run the Windows program as a second process that its launcher starts and waits for (a
-# program started with the loader of the other kind, 32- or 64-bit, runs so); the group holds
-# both, and the launcher ends with the program's exit code. Its standard error goes to a file
-# (printed by give_up): Wine's desktop process, which a program may start, inherits it and
-# outlives the program (see tools/wine-exec.sh). The window probe is the one beside the
-# program, or WINDOW_PROBE for programs that have none beside them (an unpacked archive's).
+# start_program EXE: runs it under Wine in the background, in a process group of its own, and
+# waits until it shows its first window (gives up when it shows none). Wine can run the Windows
+# program as a second process that its launcher starts and waits for (a program started with the
+# loader of the other kind, 32- or 64-bit, runs so); the group holds both, and the launcher ends
+# with the program's exit code. Its standard error goes to a file (printed by give_up): Wine's
+# desktop process, which a program may start, inherits it and outlives the program (see
+# tools/wine-exec.sh). The window probe is the one beside the program, or WINDOW_PROBE for
+# programs that have none beside them (an unpacked archive's).
 start_program() {
     PROBE=${WINDOW_PROBE:-$(dirname "$1")/window_probe.exe}
     WAIT_FACTOR=1
     if runs_emulated "$1"; then WAIT_FACTOR=10; fi
-    setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" 2>>"$WORK_DIR/stderr.txt" &
+    launch_program "$1"
+    wait_until_shown && return 0
+    program_running || wait_for_exit 0
+    if [ -z "$EXIT_CODE" ] || ! wine_could_not_start "$WORK_DIR/program-stderr.txt"; then
+        give_up "$(basename "$1") showed no window${EXIT_CODE:+; it ended with exit code $EXIT_CODE}"
+    fi
+    # The one start made again: Wine's loader failed (wine_could_not_start) before the program's
+    # first line. It is recorded as tools/wine-exec.sh records its own (WINE_EXEC_LOG_DIR/retried,
+    # counted by the test command). Any other end is not.
+    record_wine_run "${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}/retried" \
+        "$EXIT_CODE" "Wine could not start; started again: $1" "$WORK_DIR/program-stderr.txt"
+    launch_program "$1"
+    wait_until_shown || give_up "$(basename "$1") showed no window when started again"
+}
+
+# launch_program EXE: one start of the program, with Wine's errors of its address-space channel
+# on, which alone tell a start that Wine's loader failed; the program's run is otherwise the same.
+launch_program() {
+    WINEDEBUG="${WINEDEBUG:--all},err+virtual" setsid "$REPO_ROOT/tools/wine-exec.sh" "$1" \
+        2>"$WORK_DIR/program-stderr.txt" &
     PROGRAM_PID=$!
     EXIT_CODE=""
+}
+
+# wait_until_shown: waits until the started program shows a window (30 s, times WAIT_FACTOR);
+# fails if it does not, or has ended.
+wait_until_shown() {
+    any_window_shown() { [ -n "$(program_windows '')" ]; }
+    wait_until 30 any_window_shown 2>/dev/null
 }
 
 # stop_program: ends the started program, if it still runs.
