@@ -23,9 +23,7 @@ const char threadFailedText[] = "Can't create Thread";
 Engine::Engine(EngineStyle style) : engineStyle(style) {}
 
 Engine::~Engine() {
-    killTimer();
-    active = false;
-    const bool frameEnded = waitForFrame();
+    const bool frameEnded = endFrames();
     if (renderThread != nullptr) {
         CloseHandle(renderThread);
         renderThread = nullptr;
@@ -47,13 +45,15 @@ Engine::~Engine() {
     }
 }
 
-void Engine::killTimer() {
+bool Engine::endFrames() {
     // A synchronous kill: once it returns no timer callback runs or will run, so no frame can
     // start while the surfaces are torn down.
     if (timerId != 0) {
         timeKillEvent(timerId);
         timerId = 0;
     }
+    active = false;
+    return waitForFrame();
 }
 
 // Wine's timer thread ends with the last timer; Windows keeps its thread to the process's end.
@@ -64,9 +64,7 @@ bool Engine::timerThreadEndsWithLastTimer() {
 }
 
 void Engine::stop() {
-    killTimer();
-    active = false;
-    waitForFrame();
+    endFrames();
     if (!timerThreadEndsWithLastTimer()) {
         return;
     }

@@ -145,7 +145,8 @@ private:
     // it returns at once: the frame would wait for itself.
     bool waitForFrame();
     HANDLE currentRenderThread();
-    void killTimer();
+    // Kills the timer and waits for the last frame (waitForFrame's result): no frame runs after.
+    bool endFrames();
     bool onFrameThread() const { return frameThread.load() == GetCurrentThreadId(); }
     static void reportMisuse(const char* what);
 

@@ -23,8 +23,8 @@ template <class Scene, Scene& scene> int runProgramWith(HINSTANCE instance, int 
     // then. The close request normally paused the engine already, but a window closed while it
     // was still being created (a scene that fails to build asks to close) is reactivated by the
     // rest of the creation sequence and leaves frames running behind a window that is gone.
-    scene.pause();
-    // No thread of the engine's may still be ending when the process ends (see Engine::stop).
+    // Stopping also ends the timer, so that none of its threads is still ending when the process
+    // ends (see Engine::stop).
     scene.stop();
     return result;
 }
