@@ -237,6 +237,10 @@ wine_loader() {
 # "virtual" (WINEDEBUG err+virtual or err+all).
 wine_could_not_start() { grep -q 'failed to map the shared user data' "$1"; }
 
+# wine_exec_log_dir: the folder of those records: WINE_EXEC_LOG_DIR (set per build by
+# use_wine_exec_log), or build/wine-exec-log.
+wine_exec_log_dir() { echo "${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}"; }
+
 # record_wine_run DIR STATUS WHAT FILE: a record of one run under Wine, in a file of its own in
 # DIR: the time, the exit code, WHAT, and the run's standard error with Wine's messages (FILE).
 record_wine_run() {

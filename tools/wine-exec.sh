@@ -32,7 +32,7 @@ if [ "${1:-}" = --hold-stderr ]; then
     # script with it: the files go all the same.
     trap 'rm -f "$held" "$printed"' EXIT
     trap 'exit 143' TERM
-    log_dir="${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}"
+    log_dir=$(wine_exec_log_dir)
     # run_held: runs the program once, its standard error into $held, its output through tee
     # into $printed as well; sets status. Only the program's standard output reaches tee: Wine
     # gives its desktop process the standard error alone, so the pipe ends with the program.

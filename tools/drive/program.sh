@@ -23,7 +23,7 @@ start_program() {
     # The one start made again: Wine's loader failed (wine_could_not_start) before the program's
     # first line. It is recorded as tools/wine-exec.sh records its own (WINE_EXEC_LOG_DIR/retried,
     # counted by the test command). Any other end is not.
-    record_wine_run "${WINE_EXEC_LOG_DIR:-$REPO_ROOT/build/wine-exec-log}/retried" \
+    record_wine_run "$(wine_exec_log_dir)/retried" \
         "$EXIT_CODE" "Wine could not start; started again: $1" "$WORK_DIR/program-stderr.txt"
     launch_program "$1"
     wait_until_shown || give_up "$(basename "$1") showed no window when started again"
